@@ -1,0 +1,2 @@
+// Stand-ins for the program's seams; tests add what they need.
+#pragma once
