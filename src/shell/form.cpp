@@ -1,0 +1,64 @@
+#include "form.h"
+
+#include "forms.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+Form::Form(const char *name, QSize clientTwips, bool withMenuBar)
+    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    , client(new QWidget(this))
+{
+    setObjectName(QLatin1String(name));
+    setWindowTitle(QStringLiteral("VL Vestastra 1.15"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vestastra.png")));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The window takes exactly the size of its menu bar and client area: no resizing.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (withMenuBar) {
+        menus = new QMenuBar(this);
+        menus->setNativeMenuBar(false);
+        layout->setMenuBar(menus);
+    }
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(twips::size(clientTwips));
+    layout->addWidget(client);
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !placed) {
+        placed = true;
+        centreOnScreen();
+    }
+    QWidget::setVisible(visible);
+}
+
+void Form::centreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    adjustSize();
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Forget the window first, so that anything the close handler touches gets
+    // this instance no more, and the next use builds a fresh one.
+    Forms::forget(this);
+    onUnload();
+    event->accept();
+    deleteLater();
+    emit unloaded();
+}

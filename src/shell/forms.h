@@ -1,0 +1,73 @@
+#pragma once
+
+#include "form.h"
+
+#include <QList>
+#include <QPointer>
+
+// The window services: one instance per window kind, created on first use (its
+// controls, then its load handler) and discarded when it closes; the collection of
+// loaded windows in creation order; showing, hiding, closing and ending the program.
+class Forms
+{
+public:
+    // The window of kind F, loading it first when absent.
+    template <class F>
+    static F &get()
+    {
+        if (F *form = find<F>())
+            return *form;
+        auto *form = new F;
+        loadedForms.append(form);
+        form->onLoad();
+        return *form;
+    }
+
+    // The window of kind F when it is loaded, else nullptr; never loads it.
+    template <class F>
+    static F *find()
+    {
+        for (const QPointer<Form> &form : std::as_const(loadedForms)) {
+            if (auto *match = qobject_cast<F *>(form.data()))
+                return match;
+        }
+        return nullptr;
+    }
+
+    template <class F>
+    static void show() { get<F>().show(); }
+
+    template <class F>
+    static void hide() { get<F>().hide(); }
+
+    // Shows F and returns when it has closed; meanwhile other windows take no input.
+    template <class F>
+    static void showModal() { showModal(get<F>()); }
+
+    template <class F>
+    static void unload()
+    {
+        if (F *form = find<F>())
+            form->close();
+    }
+
+    // Every loaded window, visible or hidden, in the order of creation.
+    static QList<Form *> loaded();
+
+    // Ends the program: the event loop stops, or never starts when this happens
+    // during start-up (see hasEnded).
+    static void end();
+    static bool hasEnded() { return ended; }
+
+    // Brings a control to the front of its siblings.
+    static void bringToFront(QWidget &control) { control.raise(); }
+
+    // Called by a closing window.
+    static void forget(Form *form);
+
+private:
+    static void showModal(Form &form);
+
+    static inline QList<QPointer<Form>> loadedForms;
+    static inline bool ended = false;
+};

@@ -1,0 +1,38 @@
+#include "messagebox.h"
+
+#include <QMessageBox>
+
+namespace {
+
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons) override
+    {
+        QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                        applicationTitle(), displayedMessageText(text),
+                        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                         : QMessageBox::Ok);
+        box.setTextFormat(Qt::PlainText);
+        const int answer = box.exec();
+        if (buttons == MessageButtons::Ok)
+            return MessageAnswer::Ok;
+        return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+};
+
+} // namespace
+
+MessageBoxes &MessageBoxes::system()
+{
+    static QtMessageBoxes boxes;
+    return boxes;
+}
+
+QString displayedMessageText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The maker's two sites, fixed when the program is built.
+namespace website {
+
+QString mainSite();   // e.g. "http://www.vestastra.example", no trailing slash
+QString helpSite();
+QString mainHost();   // the main site's host name, as captions write it out
+
+} // namespace website

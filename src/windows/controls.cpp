@@ -1,0 +1,238 @@
+#include "controls.h"
+
+#include "shell/twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace controls {
+
+namespace colour {
+QColor buttonFace()
+{
+    return QApplication::palette().color(QPalette::Window);
+}
+QColor buttonText()
+{
+    return QApplication::palette().color(QPalette::ButtonText);
+}
+QColor windowBackground()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+} // namespace colour
+
+QFont fontFor(const Style &style)
+{
+    QFont chosen;
+    chosen.setFamilies({QLatin1String(style.face)});
+    chosen.setPointSizeF(style.points);
+    chosen.setBold(style.bold);
+    chosen.setUnderline(style.underline);
+    return chosen;
+}
+
+// Each kind of control paints its face with its own palette role; only that role is
+// set, so the controls inside a coloured container keep their own colours.
+void setBackground(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)) {
+        palette.setColor(QPalette::Base, colour);
+    } else if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)) {
+        palette.setColor(QPalette::Button, colour);
+        palette.setColor(QPalette::Base, colour);
+    } else {
+        palette.setColor(QPalette::Window, colour);
+        control->setAutoFillBackground(true);
+    }
+    control->setPalette(palette);
+}
+
+void setForeground(QWidget *control, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)) {
+        palette.setColor(QPalette::Text, colour);
+    } else if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)) {
+        palette.setColor(QPalette::ButtonText, colour);
+        palette.setColor(QPalette::Text, colour);
+    } else {
+        palette.setColor(QPalette::WindowText, colour);
+    }
+    control->setPalette(palette);
+}
+
+QCursor linkCursor()
+{
+    static const QCursor cursor(QPixmap(QStringLiteral(":/icons/linkhand.png")), 12, 0);
+    return cursor;
+}
+
+Label::Label(QWidget *parent, int flags) : QLabel(parent), flags(flags)
+{
+    if ((flags & Link) == Link)
+        setCursor(linkCursor());
+}
+
+void Label::setCaption(const QString &caption)
+{
+    setText(caption);
+    if (!(flags & SizedToText))
+        return;
+    const QRect before = geometry();
+    const QSize fitted = sizeHint();
+    QRect after(before.topLeft(), fitted);
+    if (flags & Centred)
+        after.moveLeft(before.center().x() - fitted.width() / 2);
+    setGeometry(after);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if ((flags & Clickable) && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+                           || event->key() == Qt::Key_Space;
+    if ((flags & Clickable) && activates) {
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+Label *label(QWidget *container, const char *name, const QString &caption, QRect place,
+             const Style &style, const QColor &text, int flags, const QColor &background)
+{
+    auto *control = new Label(container, flags);
+    control->setObjectName(QLatin1String(name));
+    if (style.face)
+        control->setFont(fontFor(style));
+    setForeground(control, text);
+    if (!(flags & Transparent) && background.isValid())
+        setBackground(control, background);
+    control->setAlignment((flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    control->setWordWrap(flags & Wraps);
+    control->setGeometry(place);
+    control->setCaption(caption);
+    return control;
+}
+
+QFrame *panel(QWidget *container, const char *name, QRect place, const QColor &background)
+{
+    auto *control = new QFrame(container);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    setBackground(control, background);
+    return control;
+}
+
+QGroupBox *frame(QWidget *container, const char *name, const QString &caption, QRect place,
+                 const Style &style, const QColor &background, const QColor &text)
+{
+    auto *control = new QGroupBox(caption, container);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    control->setFont(fontFor(style));
+    setBackground(control, background);
+    setForeground(control, text);
+    return control;
+}
+
+QLineEdit *textBox(QWidget *container, const char *name, const QString &text, QRect place)
+{
+    auto *control = new QLineEdit(text, container);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    return control;
+}
+
+QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place)
+{
+    auto *control = new QPlainTextEdit(container);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    control->setReadOnly(true);
+    control->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    control->setFocusPolicy(Qt::StrongFocus);
+    return control;
+}
+
+QComboBox *dropDownList(QWidget *container, const char *name, QRect place)
+{
+    auto *control = new QComboBox(container);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    return control;
+}
+
+QPushButton *button(QWidget *container, const char *name, const QString &caption, QRect place,
+                    const Style &style)
+{
+    auto *control = new QPushButton(caption, container);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    control->setAutoDefault(false);
+    if (style.face)
+        control->setFont(fontFor(style));
+    return control;
+}
+
+QLabel *pictureBox(QWidget *container, const char *name, QRect place)
+{
+    auto *control = new QLabel(container);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(place);
+    control->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    control->setFocusPolicy(Qt::TabFocus);
+    return control;
+}
+
+QMenu *menuTitle(QMenuBar *bar, const char *name, const QString &caption)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction *menuEntry(QWidget *menu, const char *name, const QString &caption)
+{
+    auto *entry = new QAction(caption, menu);
+    entry->setObjectName(QLatin1String(name));
+    menu->addAction(entry);
+    return entry;
+}
+
+QAction *menuSeparator(QMenu *menu, const char *name)
+{
+    QAction *line = menu->addSeparator();
+    line->setObjectName(QLatin1String(name));
+    return line;
+}
+
+void setTabChain(std::initializer_list<QWidget *> order)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : order) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+} // namespace controls

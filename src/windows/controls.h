@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QRect>
+
+class QWidget;
+class QGroupBox;
+class QFrame;
+class QLineEdit;
+class QComboBox;
+class QPushButton;
+class QPlainTextEdit;
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The palette and the controls the four windows are built from. Every builder takes
+// the control's name, its container and its place in twips.
+namespace controls {
+
+namespace colour {
+inline const QColor maroon{62, 0, 1};
+inline const QColor navy{0, 0, 128};
+inline const QColor darkGrey{64, 64, 64};
+inline const QColor purple{64, 0, 64};
+inline const QColor darkRed{64, 0, 0};
+inline const QColor orange{255, 128, 0};
+inline const QColor yellow{255, 255, 0};
+inline const QColor olive{192, 192, 0};
+inline const QColor blue{0, 0, 192};
+inline const QColor lightBlue{124, 165, 231};
+QColor buttonFace();
+QColor buttonText();
+QColor windowBackground();
+} // namespace colour
+
+struct Style
+{
+    const char *face = nullptr; // the window's font when null
+    double points = 0;
+    bool bold = false;
+    bool underline = false;
+};
+
+inline constexpr Style verdana(double points, bool bold = false, bool underline = false)
+{
+    return {"Verdana", points, bold, underline};
+}
+
+inline constexpr Style msSansSerif(double points, bool bold = false)
+{
+    return {"MS Sans Serif", points, bold, false};
+}
+
+// Asks for the face first; where it is missing Qt picks the nearest one it has.
+QFont fontFor(const Style &style);
+
+void setBackground(QWidget *control, const QColor &colour);
+void setForeground(QWidget *control, const QColor &colour);
+
+enum LabelFlag {
+    Transparent = 0x1,
+    Centred = 0x2,
+    Wraps = 0x4,
+    SizedToText = 0x8,
+    Clickable = 0x10,
+    Link = Clickable | 0x20, // clickable, with the link pointer, announced as a link
+};
+
+// A caption on a window. A link label is clicked like a hyperlink; a label sized to
+// text takes the size of each new caption, keeping its centre when centred and its
+// left edge otherwise.
+class Label : public QLabel
+{
+    Q_OBJECT
+
+public:
+    Label(QWidget *parent, int flags);
+    void setCaption(const QString &caption);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    int flags;
+};
+
+QCursor linkCursor();
+
+
+Label *label(QWidget *container, const char *name, const QString &caption, QRect place,
+              const Style &style, const QColor &text, int flags, const QColor &background = {});
+QFrame *panel(QWidget *container, const char *name, QRect place, const QColor &background);
+QGroupBox *frame(QWidget *container, const char *name, const QString &caption, QRect place,
+                 const Style &style, const QColor &background, const QColor &text);
+QLineEdit *textBox(QWidget *container, const char *name, const QString &text, QRect place);
+QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place);
+QComboBox *dropDownList(QWidget *container, const char *name, QRect place);
+QPushButton *button(QWidget *container, const char *name, const QString &caption, QRect place,
+                    const Style &style = {});
+QLabel *pictureBox(QWidget *container, const char *name, QRect place);
+
+QMenu *menuTitle(QMenuBar *bar, const char *name, const QString &caption);
+QAction *menuEntry(QWidget *menu, const char *name, const QString &caption);
+QAction *menuSeparator(QMenu *menu, const char *name);
+
+// Fixes the order in which Tab visits the controls.
+void setTabChain(std::initializer_list<QWidget *> order);
+
+} // namespace controls

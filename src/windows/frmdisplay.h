@@ -1,0 +1,89 @@
+#pragma once
+
+#include "controls.h"
+#include "shell/form.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+// The reading window: the sign's profile on one tab, its fashion profile on the other.
+class frmDisplay : public Form
+{
+    Q_OBJECT
+
+public:
+    frmDisplay();
+
+    void onUnload() override;
+
+    QFrame *Frame2;
+    controls::Label *Label61;
+    QTabWidget *SSTab1;
+
+    QFrame *Frame4;
+    controls::Label *Label15;
+    controls::Label *lblSunSign;
+    controls::Label *Label23;
+    controls::Label *lblSunSignNumber;
+    controls::Label *Label11;
+    controls::Label *lblSunSignElement;
+    controls::Label *Label21;
+    controls::Label *lblSunSignDay;
+    controls::Label *Label27;
+    controls::Label *lblSunSignBirthStone;
+    controls::Label *Label17;
+    controls::Label *lblSunSignCompatibility;
+    QLabel *picSunSign;
+    controls::Label *Label13;
+    QPlainTextEdit *txtSunSignPositiveTraits;
+    controls::Label *Label10;
+    QPlainTextEdit *txtSunSignNegativeTraits;
+
+    QFrame *Frame3;
+    controls::Label *Label4;
+    controls::Label *lblBoldness;
+    controls::Label *Label7;
+    controls::Label *lblColorful;
+    controls::Label *Label8;
+    controls::Label *lblCustomMade;
+    controls::Label *Label6;
+    controls::Label *lblTraditional;
+    controls::Label *Label9;
+    controls::Label *lblFrilly;
+    controls::Label *Label2;
+    controls::Label *lblPreferredColors;
+    controls::Label *Label3;
+    controls::Label *lblUndesirableColors;
+    controls::Label *Label5;
+    QPlainTextEdit *txtFashionCharacteristics;
+
+    QFrame *Frame5;
+    QPushButton *cmdBack;
+    controls::Label *lblCobrand;
+    controls::Label *lblFullBrand;
+
+    QMenu *mnuFile;
+    QAction *mnuBack;
+    QAction *mnuExit;
+    QMenu *mnuHelp;
+    QAction *mnuOnline;
+    QAction *mnuVisit;
+    QAction *mnuSep1;
+    QAction *mnuUpdate;
+    QAction *mnuSep2;
+    QAction *mnuAbout;
+    QAction *mnuDonate;
+    QAction *mnumakemoney;
+
+private:
+    void buildControls();
+    void buildSunSignPage();
+    void buildFashionPage();
+    void buildMenus();
+    void bindCommands();
+};

@@ -1,0 +1,125 @@
+#include "frmmain.h"
+
+#include "captions.h"
+#include "promotions.h"
+#include "shell/twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+using namespace controls;
+using twips::at;
+
+frmMain::frmMain() : Form("frmMain", {7455, 4455}, true)
+{
+    setBackground(clientArea(), colour::maroon);
+    setForeground(clientArea(), Qt::white);
+    setFont(fontFor(verdana(8.25)));
+    buildControls();
+    buildMenus();
+    bindCommands();
+}
+
+void frmMain::buildControls()
+{
+    QWidget *window = clientArea();
+    const QColor face = colour::buttonFace();
+
+    Frame2 = panel(window, "Frame2", at(0, 0, 7455, 615), face);
+    Label61 = label(Frame2, "Label61", captions::forumPromotion(), at(120, 120, 7200, 465),
+                    verdana(9, true, true), colour::purple, Link | Transparent | Centred);
+    Label2 = label(window, "Label2",
+                   QStringLiteral("VL Vestastra tells you more about the style and fashion adopted by "
+                                  "people of different zodiac signs. Enter your date of birth and know "
+                                  "how to make your fashion statement!"),
+                   at(60, 720, 7335, 735), verdana(8.25, true), colour::darkRed,
+                   Clickable | Centred | Wraps, face);
+
+    fraName = frame(window, "fraName", QStringLiteral("Please Fill In The Below Details:"),
+                    at(0, 1440, 7455, 2205), verdana(8.25, true), colour::maroon, Qt::white);
+    Frame1 = frame(fraName, "Frame1", QStringLiteral("Name"), at(120, 240, 7245, 1005),
+                   verdana(8.25, true), face, colour::maroon);
+    const int nameCaption = Transparent | SizedToText;
+    Label1 = label(Frame1, "Label1", QStringLiteral(" First Name"), at(1110, 240, 795, 195),
+                   msSansSerif(8.25), colour::maroon, nameCaption);
+    Label4 = label(Frame1, "Label4", QStringLiteral("Middle Name"), at(3150, 240, 1095, 195),
+                   msSansSerif(8.25), colour::maroon, nameCaption);
+    Label5 = label(Frame1, "Label5", QStringLiteral(" Last Name"), at(5310, 240, 810, 195),
+                   msSansSerif(8.25), colour::maroon, nameCaption);
+    txtFirstName = textBox(Frame1, "txtFirstName", {}, at(600, 450, 1905, 345));
+    txtMiddleName = textBox(Frame1, "txtMiddleName", {}, at(2625, 450, 1965, 345));
+    txtLastName = textBox(Frame1, "txtLastName", {}, at(4710, 450, 1935, 345));
+    for (QLineEdit *box : {txtFirstName, txtMiddleName, txtLastName}) {
+        setBackground(box, colour::maroon);
+        setForeground(box, Qt::white);
+    }
+
+    fraBirthDay = frame(fraName, "fraBirthDay", QStringLiteral("Date Of Birth"), at(120, 1440, 4005, 645),
+                        verdana(8.25, true), face, colour::maroon);
+    cboMonth = dropDownList(fraBirthDay, "cboMonth", at(120, 240, 1455, 315));
+    cboDate = dropDownList(fraBirthDay, "cboDate", at(1800, 240, 855, 315));
+    cboYear = dropDownList(fraBirthDay, "cboYear", at(2880, 240, 975, 315));
+    for (QComboBox *list : {cboMonth, cboDate, cboYear}) {
+        list->setFont(fontFor(verdana(8.25)));
+        setBackground(list, colour::maroon);
+        setForeground(list, face);
+    }
+    cmdNext = button(fraName, "cmdNext", QStringLiteral("Get My Vestastra Reading"), at(4200, 1440, 3165, 645),
+                     verdana(8.25, true));
+
+    Frame5 = panel(window, "Frame5", at(0, 3600, 7455, 855), face);
+    setForeground(Frame5, Qt::white);
+    lblCobrand = label(Frame5, "lblCobrand", captions::coBrandOffer(), at(240, 160, 6825, 615),
+                       verdana(8.25, true, true), colour::purple, Link | Centred | Wraps, face);
+    lblFullBrand = label(Frame5, "lblFullBrand", captions::fullBrandOffer(), at(240, 160, 6825, 615),
+                         verdana(8.25, true, true), colour::purple, Link | Centred | Wraps, face);
+    stackPromotionsByDesign(lblCobrand, lblFullBrand);
+
+    // Below the visible client area: reached only from the keyboard.
+    cmdExit = button(window, "cmdExit", QStringLiteral("E&xit"), at(5040, 5640, 2085, 315));
+    setBackground(cmdExit, colour::lightBlue);
+
+    setTabChain({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear, cmdNext, cmdExit});
+    txtFirstName->setFocus();
+}
+
+void frmMain::buildMenus()
+{
+    nuFile = menuTitle(menuBar(), "nuFile", QStringLiteral("&File"));
+    mnuNext = menuEntry(nuFile, "mnuNext", QStringLiteral("Get My Vestastra Reading"));
+    mnuExit = menuEntry(nuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    mnuHelp = menuTitle(menuBar(), "mnuHelp", QStringLiteral("&Help"));
+    mnuOnline = menuEntry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
+    mnuVisit = menuEntry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
+    mnuFileSep1 = menuSeparator(mnuHelp, "mnuFileSep1");
+    mnuUpdate = menuEntry(mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"));
+    mnuFileSep2 = menuSeparator(mnuHelp, "mnuFileSep2");
+    mnuAbout = menuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
+
+    mnuDonate = menuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate"));
+    mnumakemoney = menuEntry(menuBar(), "mnumakemoney", QStringLiteral("Make Money &Online"));
+}
+
+void frmMain::bindCommands()
+{
+}
+
+void frmMain::onLoad()
+{
+}
+
+void frmMain::onUnload()
+{
+}
+
+bool frmMain::ValidateEntries()
+{
+    return true;
+}

@@ -1,0 +1,98 @@
+#include "frmnagscreen2.h"
+
+#include "shell/twips.h"
+#include "web/website.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace controls;
+using twips::at;
+
+frmNagScreen2::frmNagScreen2() : Form("frmNagScreen2", {11115, 4725}, false)
+{
+    setBackground(clientArea(), Qt::white);
+    setFont(fontFor(msSansSerif(8.25)));
+    buildControls();
+}
+
+QString frmNagScreen2::supportMessage(int number)
+{
+    const QString site = website::mainHost();
+    switch (number) {
+    case 0:
+        return QStringLiteral("Programs like this one can only be made and kept up with your support. The best "
+                              "support you can give is to visit %1 regularly and take part in its discussions "
+                              "and other activities.").arg(site);
+    case 1:
+        return QStringLiteral("Please visit %1 regularly and take part in its discussions and other activities. "
+                              "Without your visits we cannot support and maintain programs like this one.")
+            .arg(site);
+    case 2:
+        return QStringLiteral("%1 is a free online discussion forum for all things mystic. To help us develop "
+                              "and maintain this program, please visit it regularly.").arg(site);
+    case 3:
+        return QStringLiteral("%1 needs your help! Visit it regularly and take part in its discussions and "
+                              "activities, to help us maintain this program and develop many more.").arg(site);
+    default:
+        return {};
+    }
+}
+
+void frmNagScreen2::buildControls()
+{
+    QWidget *window = clientArea();
+    const QColor text = colour::buttonText();
+    const Style windowFont = msSansSerif(8.25);
+
+    Picture1 = pictureBox(window, "Picture1", at(360, 120, 540, 540));
+    Picture1->setPixmap(windowIcon().pixmap(QSize(32, 32)));
+    Picture1->setAlignment(Qt::AlignCenter);
+    Label1 = label(window, "Label1", QStringLiteral("VL Vestastra 1.15"), at(1080, 240, 4275, 435),
+                   msSansSerif(18), text, Transparent | SizedToText);
+    Label2 = label(window, "Label2", supportMessage(1), at(120, 840, 6975, 1095), verdana(9.75, true), text,
+                   Transparent | Wraps);
+
+    Check1 = button(window, "Check1", QStringLiteral("Yes! Take me to %1 now").arg(website::mainHost()),
+                    at(30, 2040, 7185, 555), verdana(14.25));
+    Check1->setCheckable(true);
+    Check1->setFlat(true);
+    Check1->setCursor(linkCursor());
+    setForeground(Check1, colour::blue);
+    cmdClose = button(window, "cmdClose", QStringLiteral("E&xit"), at(6000, 2760, 1245, 375), windowFont);
+
+    Frame2 = frame(window, "Frame2", QStringLiteral("Refer A Friend"), at(120, 3240, 7065, 1455),
+                   verdana(9.75, true), colour::navy, Qt::white);
+    txtName = textBox(Frame2, "txtName", QStringLiteral("Your Name"), at(85, 360, 3375, 285));
+    txtEmail = textBox(Frame2, "txtEmail", QStringLiteral("Your Email Address"), at(3600, 360, 3375, 285));
+    txtFriendName = textBox(Frame2, "txtFriendName", QStringLiteral("Friend's Name"), at(85, 720, 3375, 285));
+    txtFriendEmail = textBox(Frame2, "txtFriendEmail", QStringLiteral("Friend's Email Address"),
+                             at(3600, 720, 3375, 285));
+    for (QLineEdit *box : {txtName, txtEmail, txtFriendName, txtFriendEmail})
+        box->setFont(fontFor(windowFont));
+    cmdSubmit = button(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"), at(1920, 1080, 3375, 285),
+                       verdana(8.25, true));
+    // Below the frame's bottom edge: its initial text is what a referral sends.
+    txtMessage = new QPlainTextEdit(QStringLiteral("Your Message\r\n"), Frame2);
+    txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage->setGeometry(at(4800, 3600, 1815, 495));
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setFont(fontFor(windowFont));
+
+    Frame6 = frame(window, "Frame6", QStringLiteral("Download More Free Software"), at(7320, 120, 3735, 4575),
+                   verdana(9.75, true), colour::navy, Qt::white);
+    Label3 = label(Frame6, "Label3",
+                   QStringLiteral("We make many more free programs for astrology, psychic readings, tarot, "
+                                  "numerology and the occult, each one as simple to use as this one.\n\n"
+                                  "Try them for yourself, and share them with your friends and family!"),
+                   at(120, 360, 3495, 3855), verdana(9), Qt::white, Transparent | Wraps);
+    lblGoToHome = label(Frame6, "lblGoToHome", QStringLiteral("Browse our free software catalogue"),
+                        at(75, 4250, 3585, 210), verdana(9, true, true), colour::yellow,
+                        Link | Transparent | SizedToText);
+
+    setTabChain({cmdClose, Check1, Picture1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName,
+                 txtMessage});
+    cmdClose->setFocus();
+}

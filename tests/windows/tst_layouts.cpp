@@ -1,0 +1,338 @@
+#include "shell/forms.h"
+#include "windows/frmabout.h"
+#include "windows/frmdisplay.h"
+#include "windows/frmmain.h"
+#include "windows/frmnagscreen2.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+Form &window(const QString &name)
+{
+    if (name == QLatin1String("frmMain"))
+        return Forms::get<frmMain>();
+    if (name == QLatin1String("frmDisplay"))
+        return Forms::get<frmDisplay>();
+    if (name == QLatin1String("frmAbout"))
+        return Forms::get<frmAbout>();
+    return Forms::get<frmNagScreen2>();
+}
+
+QString caption(const QObject *control)
+{
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    if (auto *frame = qobject_cast<const QGroupBox *>(control))
+        return frame->title();
+    if (auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    if (auto *menu = qobject_cast<const QMenu *>(control))
+        return menu->title();
+    if (auto *entry = qobject_cast<const QAction *>(control))
+        return entry->isSeparator() ? QStringLiteral("-") : entry->text();
+    return QStringLiteral("<no caption>");
+}
+
+// The next control after `from` that Tab can reach, walking the focus chain.
+QWidget *nextTabStop(QWidget *from)
+{
+    for (QWidget *next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && !next->isHidden())
+            return next;
+    }
+    return from;
+}
+
+} // namespace
+
+class TestLayouts : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        for (Form *form : Forms::loaded())
+            form->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void captions_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        auto row = [](const char *form, const char *control, const char *text) {
+            QTest::addRow("%s.%s", form, control)
+                << QString::fromLatin1(form) << QString::fromLatin1(control) << QString::fromLatin1(text);
+        };
+        const char *fullBrand = "Home Business Opportunity. Start your own Internet business and make money online. "
+                                "Get this software fully branded for your website. Click here for more details.";
+        row("frmMain", "Label2", "VL Vestastra tells you more about the style and fashion adopted by people of "
+                                 "different zodiac signs. Enter your date of birth and know how to make your "
+                                 "fashion statement!");
+        row("frmMain", "fraName", "Please Fill In The Below Details:");
+        row("frmMain", "Frame1", "Name");
+        row("frmMain", "Label1", " First Name");
+        row("frmMain", "Label4", "Middle Name");
+        row("frmMain", "Label5", " Last Name");
+        row("frmMain", "txtFirstName", "");
+        row("frmMain", "fraBirthDay", "Date Of Birth");
+        row("frmMain", "cmdNext", "Get My Vestastra Reading");
+        row("frmMain", "cmdExit", "E&xit");
+        row("frmMain", "lblFullBrand", fullBrand);
+        row("frmMain", "nuFile", "&File");
+        row("frmMain", "mnuNext", "Get My Vestastra Reading");
+        row("frmMain", "mnuExit", "E&xit");
+        row("frmMain", "mnuHelp", "&Help");
+        row("frmMain", "mnuOnline", "&Online Help");
+        row("frmMain", "mnuVisit", "&Visit Us Online");
+        row("frmMain", "mnuFileSep1", "-");
+        row("frmMain", "mnuUpdate", "&Check for Software Update");
+        row("frmMain", "mnuFileSep2", "-");
+        row("frmMain", "mnuAbout", "&About Software");
+        row("frmMain", "mnuDonate", "&Donate");
+        row("frmMain", "mnumakemoney", "Make Money &Online");
+
+        row("frmDisplay", "mnuFile", "&File");
+        row("frmDisplay", "mnuBack", "Back");
+        row("frmDisplay", "mnuExit", "E&xit");
+        row("frmDisplay", "mnuSep1", "-");
+        row("frmDisplay", "mnuUpdate", "Check for Software &Update");
+        row("frmDisplay", "mnuSep2", "-");
+        row("frmDisplay", "mnuAbout", "&About Software");
+        row("frmDisplay", "mnuDonate", "&Donate");
+        row("frmDisplay", "mnumakemoney", "Make Money &Online");
+        row("frmDisplay", "cmdBack", "&Back");
+        row("frmDisplay", "lblFullBrand", fullBrand);
+        const char *headings[][2] = {
+            {"Label15", "Your Sun Sign"}, {"Label23", "Lucky Number"}, {"Label11", "Element"},
+            {"Label21", "Lucky Day"}, {"Label27", "Birthstone"}, {"Label17", "Compatibility"},
+            {"Label13", "Positive Traits"}, {"Label10", "Negative Traits"}, {"Label4", "Boldness"},
+            {"Label7", "Colorful"}, {"Label8", "Custom-made"}, {"Label6", "Traditional"}, {"Label9", "Frilly"},
+            {"Label2", "Preferred Colors"}, {"Label3", "Undesirable Colors"}, {"Label5", "Fashion Characteristics"},
+        };
+        for (const auto &heading : headings)
+            row("frmDisplay", heading[0], heading[1]);
+        row("frmDisplay", "lblSunSign", "");
+
+        row("frmAbout", "Label2", "VL Vestastra 1.15");
+        row("frmAbout", "Label1", "VL Vestastra is a Western zodiac based software that describes the fashion "
+                                  "profiles of the different sun signs. This tells your more about your sun sign "
+                                  "profile and fashion profile.");
+        row("frmAbout", "Label3", "Home Business Opportunity. Start your own Internet business and make money "
+                                  "online. Get this software fully branded for your website.");
+        row("frmAbout", "lblCoBrand", "Click here for more details.");
+        row("frmAbout", "cmdOK", "OK");
+
+        row("frmNagScreen2", "Label1", "VL Vestastra 1.15");
+        row("frmNagScreen2", "cmdClose", "E&xit");
+        row("frmNagScreen2", "Frame2", "Refer A Friend");
+        row("frmNagScreen2", "txtName", "Your Name");
+        row("frmNagScreen2", "txtEmail", "Your Email Address");
+        row("frmNagScreen2", "txtFriendName", "Friend's Name");
+        row("frmNagScreen2", "txtFriendEmail", "Friend's Email Address");
+        row("frmNagScreen2", "cmdSubmit", "Refer A Friend &Now");
+    }
+
+    void captions()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        const QObject *found = window(form).findChild<QObject *>(control);
+        QVERIFY2(found, qPrintable(control));
+        QCOMPARE(caption(found), text);
+    }
+
+    void menuBarsInOrder_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("input window") << QStringLiteral("frmMain")
+                                      << QStringList{QStringLiteral("nuFile"), QStringLiteral("mnuHelp"),
+                                                     QStringLiteral("mnuDonate"), QStringLiteral("mnumakemoney")};
+        QTest::newRow("reading window") << QStringLiteral("frmDisplay")
+                                        << QStringList{QStringLiteral("mnuFile"), QStringLiteral("mnuHelp"),
+                                                       QStringLiteral("mnuDonate"), QStringLiteral("mnumakemoney")};
+    }
+
+    void menuBarsInOrder()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, entries);
+        QStringList shown;
+        for (QAction *entry : window(form).menuBar()->actions())
+            shown << (entry->menu() ? entry->menu()->objectName() : entry->objectName());
+        QCOMPARE(shown, entries);
+        const QMenu *help = window(form).findChild<QMenu *>(QStringLiteral("mnuHelp"));
+        QStringList helpEntries;
+        for (QAction *entry : help->actions())
+            helpEntries << entry->objectName();
+        QCOMPARE(helpEntries.size(), 6);
+        QVERIFY(help->actions().at(2)->isSeparator());
+        QVERIFY(help->actions().at(4)->isSeparator());
+    }
+
+    void everyWindowIsCaptionedAndFixed_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("input") << QStringLiteral("frmMain") << QSize(497, 297);
+        QTest::newRow("reading") << QStringLiteral("frmDisplay") << QSize(553, 505);
+        QTest::newRow("about") << QStringLiteral("frmAbout") << QSize(455, 258);
+        QTest::newRow("exit") << QStringLiteral("frmNagScreen2") << QSize(741, 315);
+    }
+
+    void everyWindowIsCaptionedAndFixed()
+    {
+        QFETCH(QString, form);
+        QFETCH(QSize, client);
+        Form &shown = window(form);
+        shown.show();
+        QCOMPARE(shown.objectName(), form);
+        QCOMPARE(shown.windowTitle(), QStringLiteral("VL Vestastra 1.15"));
+        QCOMPARE(shown.clientArea()->size(), client);
+        QCOMPARE(shown.minimumSize(), shown.maximumSize());
+    }
+
+    void tabOrders_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("input") << QStringLiteral("frmMain")
+                               << QStringList{QStringLiteral("txtFirstName"), QStringLiteral("txtMiddleName"),
+                                              QStringLiteral("txtLastName"), QStringLiteral("cboMonth"),
+                                              QStringLiteral("cboDate"), QStringLiteral("cboYear"),
+                                              QStringLiteral("cmdNext"), QStringLiteral("cmdExit")};
+        QTest::newRow("reading") << QStringLiteral("frmDisplay")
+                                 << QStringList{QStringLiteral("cmdBack"), QStringLiteral("SSTab1"),
+                                                QStringLiteral("txtFashionCharacteristics"),
+                                                QStringLiteral("txtSunSignPositiveTraits"),
+                                                QStringLiteral("txtSunSignNegativeTraits"),
+                                                QStringLiteral("picSunSign")};
+        QTest::newRow("exit") << QStringLiteral("frmNagScreen2")
+                              << QStringList{QStringLiteral("cmdClose"), QStringLiteral("Check1"),
+                                             QStringLiteral("Picture1"), QStringLiteral("txtName"),
+                                             QStringLiteral("cmdSubmit"), QStringLiteral("txtEmail"),
+                                             QStringLiteral("txtFriendEmail"), QStringLiteral("txtFriendName"),
+                                             QStringLiteral("txtMessage")};
+    }
+
+    void tabOrders()
+    {
+        QFETCH(QString, form);
+        QFETCH(QStringList, order);
+        Form &shown = window(form);
+        shown.show();
+        for (int i = 0; i + 1 < order.size(); ++i) {
+            auto *from = shown.findChild<QWidget *>(order[i]);
+            auto *to = shown.findChild<QWidget *>(order[i + 1]);
+            QVERIFY(from && to);
+            if (from->focusProxy())
+                from = from->focusProxy();
+            QWidget *next = nextTabStop(from);
+            QVERIFY2(next == to || to->isAncestorOf(next),
+                     qPrintable(order[i] + QLatin1String(" -> ") + next->objectName()));
+        }
+    }
+
+    void offScreenControlsTakeTheFocusByTab_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("tabs");
+        QTest::newRow("input window's Exit") << QStringLiteral("frmMain") << QStringLiteral("cmdExit") << 7;
+        QTest::newRow("exit screen's message") << QStringLiteral("frmNagScreen2") << QStringLiteral("txtMessage")
+                                               << 8;
+    }
+
+    void offScreenControlsTakeTheFocusByTab()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        QFETCH(int, tabs);
+        Form &shown = window(form);
+        shown.show();
+        QApplication::setActiveWindow(&shown);
+        QVERIFY(QTest::qWaitForWindowActive(&shown));
+        auto *hidden = shown.findChild<QWidget *>(control);
+        const QRect visible = hidden->parentWidget()->rect();
+        QVERIFY(!visible.intersects(hidden->geometry()));
+        for (int i = 0; i < tabs; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), hidden);
+    }
+
+    void firstControlHasTheFocus_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("input") << QStringLiteral("frmMain") << QStringLiteral("txtFirstName");
+        QTest::newRow("about") << QStringLiteral("frmAbout") << QStringLiteral("cmdOK");
+        QTest::newRow("exit") << QStringLiteral("frmNagScreen2") << QStringLiteral("cmdClose");
+    }
+
+    void firstControlHasTheFocus()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        Form &shown = window(form);
+        shown.show();
+        QApplication::setActiveWindow(&shown);
+        QVERIFY(QTest::qWaitForWindowActive(&shown));
+        QCOMPARE(QApplication::focusWidget()->objectName(), control);
+    }
+
+    void readingWindowHasTwoTabs()
+    {
+        frmDisplay &reading = Forms::get<frmDisplay>();
+        reading.show();
+        QCOMPARE(reading.SSTab1->count(), 2);
+        QCOMPARE(reading.SSTab1->tabText(0), QStringLiteral("Sun Sign Profile"));
+        QCOMPARE(reading.SSTab1->tabText(1), QStringLiteral("Fashion Profile"));
+        QCOMPARE(reading.SSTab1->currentIndex(), 0);
+        QVERIFY(reading.Frame4->isVisible() && !reading.Frame3->isVisible());
+        const QRect sunSignPage = reading.Frame4->geometry();
+        reading.SSTab1->setCurrentIndex(1);
+        QVERIFY(reading.Frame3->isVisible() && !reading.Frame4->isVisible());
+        QCOMPARE(reading.Frame3->geometry(), sunSignPage);
+    }
+
+    void promotionsShareOnePlaceWithTheCoBrandingOfferInFront()
+    {
+        for (Form *form : {static_cast<Form *>(&Forms::get<frmMain>()), static_cast<Form *>(&Forms::get<frmDisplay>())}) {
+            auto *coBrand = form->findChild<QWidget *>(QStringLiteral("lblCobrand"));
+            auto *fullBrand = form->findChild<QWidget *>(QStringLiteral("lblFullBrand"));
+            QCOMPARE(coBrand->geometry(), fullBrand->geometry());
+            QCOMPARE(coBrand->parentWidget(), fullBrand->parentWidget());
+            QCOMPARE(coBrand->parentWidget()->childAt(coBrand->geometry().center()), coBrand);
+        }
+    }
+
+    void linksShowTheLinkPointer()
+    {
+        frmMain &input = Forms::get<frmMain>();
+        for (const char *name : {"Label61", "lblCobrand", "lblFullBrand"})
+            QCOMPARE(input.findChild<QWidget *>(QLatin1String(name))->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(input.Label2->cursor().shape(), Qt::ArrowCursor);
+        frmAbout &about = Forms::get<frmAbout>();
+        QCOMPARE(about.lblHomePage->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(about.lblCoBrand->cursor().shape(), Qt::BitmapCursor);
+    }
+};
+
+QTEST_MAIN(TestLayouts)
+#include "tst_layouts.moc"
