@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QThread>
 
 QList<Form *> Forms::loaded()
 {
@@ -29,6 +30,9 @@ void Forms::showModal(Form &form)
 
 void Forms::end()
 {
-    ended = true;
-    QCoreApplication::exit(0);
+    ending = ended = true;
+    // Before the event loop runs, exit() would do nothing now yet make the first
+    // loop to start return at once; the start-up checks hasEnded() instead.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }

@@ -59,6 +59,12 @@ public:
     static void end();
     static bool hasEnded() { return ended; }
 
+    // The shutdown has begun: windows are being closed and the program will end.
+    static void beginEnding() { ending = true; }
+    static bool isEnding() { return ending; }
+    // Forgets an ended run, so that one test process can run the program's life again.
+    static void startNewRun() { ending = ended = false; }
+
     // Brings a control to the front of its siblings.
     static void bringToFront(QWidget &control) { control.raise(); }
 
@@ -69,5 +75,6 @@ private:
     static void showModal(Form &form);
 
     static inline QList<QPointer<Form>> loadedForms;
+    static inline bool ending = false;
     static inline bool ended = false;
 };

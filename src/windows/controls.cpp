@@ -168,6 +168,10 @@ QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place)
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     control->setReadOnly(true);
+    // The reading's texts stay in the program: no selection, no copy, no context
+    // menu, no drag. The box still scrolls by wheel, scroll bar and keyboard.
+    control->setTextInteractionFlags(Qt::NoTextInteraction);
+    control->setContextMenuPolicy(Qt::NoContextMenu);
     control->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     control->setFocusPolicy(Qt::StrongFocus);
     return control;

@@ -100,6 +100,7 @@ QFrame *panel(QWidget *container, const char *name, QRect place, const QColor &b
 QGroupBox *frame(QWidget *container, const char *name, const QString &caption, QRect place,
                  const Style &style, const QColor &background, const QColor &text);
 QLineEdit *textBox(QWidget *container, const char *name, const QString &text, QRect place);
+// A read-only, scrolling box for a reading's long text, which cannot be copied out.
 QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place);
 QComboBox *dropDownList(QWidget *container, const char *name, QRect place);
 QPushButton *button(QWidget *container, const char *name, const QString &caption, QRect place,

@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "shell/twips.h"
+#include "web/webcommands.h"
 #include "web/website.h"
 
 #include <QFrame>
@@ -57,6 +58,9 @@ void frmAbout::buildControls()
 
 void frmAbout::bindCommands()
 {
+    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+    connect(lblHomePage, &Label::clicked, this, OpenHomePage);
+    connect(lblCoBrand, &Label::clicked, this, OpenFullBrandPage);
 }
 
 void frmAbout::keyPressEvent(QKeyEvent *event)

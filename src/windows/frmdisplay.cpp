@@ -1,6 +1,12 @@
 #include "frmdisplay.h"
 
 #include "captions.h"
+#include "frmabout.h"
+#include "frmmain.h"
+#include "frmnagscreen2.h"
+#include "shell/forms.h"
+#include "shell/frmnagscreen.h"
+#include "web/webcommands.h"
 #include "promotions.h"
 #include "shell/twips.h"
 
@@ -168,8 +174,29 @@ void frmDisplay::buildMenus()
 
 void frmDisplay::bindCommands()
 {
+    connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::back);
+    connect(mnuBack, &QAction::triggered, this, [this] { cmdBack->click(); });
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuOnline, &QAction::triggered, this, OpenOnlineHelp);
+    connect(mnuVisit, &QAction::triggered, this, OpenHomePage);
+    connect(mnuUpdate, &QAction::triggered, this, OpenUpdatePage);
+    connect(mnuAbout, &QAction::triggered, this, [] { Forms::showModal<frmAbout>(); });
+    connect(mnuDonate, &QAction::triggered, this, OpenDonatePage);
+    connect(mnumakemoney, &QAction::triggered, this, OpenFullBrandPage);
+    connect(Label61, &Label::clicked, this, OpenHomePage);
+    connect(lblCobrand, &Label::clicked, this, OpenCoBrandPage);
+    connect(lblFullBrand, &Label::clicked, this, OpenFullBrandPage);
+}
+
+void frmDisplay::back()
+{
+    Forms::show<frmMain>();
+    close();
+    Forms::hide<frmNagScreen>();
+    Forms::hide<frmNagScreen2>();
 }
 
 void frmDisplay::onUnload()
 {
+    frmNagScreen2::takeOver();
 }

@@ -81,6 +81,7 @@ public:
     QAction *mnumakemoney;
 
 private:
+    void back();
     void buildControls();
     void buildSunSignPage();
     void buildFashionPage();

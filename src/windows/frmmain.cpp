@@ -1,6 +1,15 @@
 #include "frmmain.h"
 
 #include "captions.h"
+#include "entryrules.h"
+#include "frmabout.h"
+#include "frmnagscreen2.h"
+#include "keyfilter.h"
+#include "reading/showreading.h"
+#include "shell/forms.h"
+#include "shell/frmnagscreen.h"
+#include "shell/messagebox.h"
+#include "web/webcommands.h"
 #include "promotions.h"
 #include "shell/twips.h"
 
@@ -9,6 +18,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -109,17 +119,67 @@ void frmMain::buildMenus()
 
 void frmMain::bindCommands()
 {
+    for (QLineEdit *box : {txtFirstName, txtMiddleName, txtLastName}) {
+        KeyFilter::install(box, [](int code) {
+            const int accepted = filterNameCharacter(code);
+            if (accepted == 0)
+                showMessage(QStringLiteral("Please Enter Only Alphabet"), MessageIcon::Information);
+            return accepted;
+        });
+    }
+    connect(cmdNext, &QPushButton::clicked, this, [] { ShowReading(); });
+    connect(mnuNext, &QAction::triggered, this, [this] { cmdNext->click(); });
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, [this] { cmdExit->click(); });
+    connect(mnuOnline, &QAction::triggered, this, OpenOnlineHelp);
+    connect(mnuVisit, &QAction::triggered, this, OpenHomePage);
+    connect(mnuUpdate, &QAction::triggered, this, OpenUpdatePage);
+    connect(mnuAbout, &QAction::triggered, this, [] { Forms::showModal<frmAbout>(); });
+    connect(mnuDonate, &QAction::triggered, this, OpenDonatePage);
+    connect(mnumakemoney, &QAction::triggered, this, OpenFullBrandPage);
+    connect(Label2, &Label::clicked, this, OpenFullBrandPage);
+    connect(Label61, &Label::clicked, this, OpenHomePage);
+    connect(lblCobrand, &Label::clicked, this, OpenCoBrandPage);
+    connect(lblFullBrand, &Label::clicked, this, OpenFullBrandPage);
 }
 
 void frmMain::onLoad()
 {
+    for (int day = 1; day <= 31; ++day)
+        cboDate->addItem(QString::number(day));
+    for (int month = 1; month <= 12; ++month)
+        cboMonth->addItem(QLocale::c().standaloneMonthName(month));
+    for (int year = 1900; year <= 2050; ++year)
+        cboYear->addItem(QString::number(year));
+    cboDate->setCurrentIndex(0);
+    cboMonth->setCurrentIndex(0);
+    cboYear->setCurrentIndex(0);
 }
 
 void frmMain::onUnload()
 {
+    frmNagScreen2::takeOver();
 }
 
 bool frmMain::ValidateEntries()
 {
-    return true;
+    const Entries entries{txtFirstName->text(), txtLastName->text(),   cboDate->currentText(),
+                          cboMonth->currentText(), cboYear->currentText(), cboMonth->currentIndex(),
+                          cboDate->currentIndex()};
+    const std::optional<EntryProblem> problem = checkEntries(entries);
+    if (!problem)
+        return true;
+    showMessage(problem->message, MessageIcon::Information);
+    QWidget *focus = nullptr;
+    switch (problem->focus) {
+    case EntryField::FirstName: focus = txtFirstName; break;
+    case EntryField::LastName: focus = txtLastName; break;
+    case EntryField::Day: focus = cboDate; break;
+    case EntryField::Month: focus = cboMonth; break;
+    case EntryField::Year: focus = cboYear; break;
+    case EntryField::None: break;
+    }
+    if (focus)
+        focus->setFocus();
+    return false;
 }

@@ -1,7 +1,17 @@
 #include "frmnagscreen2.h"
 
 #include "shell/twips.h"
+#include "keyfilter.h"
+#include "shell/forms.h"
+#include "shell/frmnagscreen.h"
+#include "shell/messagebox.h"
+#include "shell/random.h"
+#include "shell/shutdown.h"
+#include "web/referral.h"
+#include "web/webcommands.h"
 #include "web/website.h"
+
+#include <QFocusEvent>
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -11,11 +21,159 @@
 using namespace controls;
 using twips::at;
 
+namespace {
+
+// Watches a box's focus for its placeholder. Focus that leaves with the whole window
+// (a message box, another program) is no move between boxes and changes nothing.
+class Placeholder : public QObject
+{
+public:
+    Placeholder(QWidget *box, QString text) : QObject(box), text(std::move(text)) { box->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return false;
+        const QString current = contents(watched);
+        if (event->type() == QEvent::FocusIn && clearsPlaceholder(current, text))
+            setContents(watched, {});
+        else if (event->type() == QEvent::FocusOut && restoresPlaceholder(current))
+            setContents(watched, text);
+        return false;
+    }
+
+private:
+    static QString contents(QObject *box)
+    {
+        if (auto *line = qobject_cast<QLineEdit *>(box))
+            return line->text();
+        return static_cast<QPlainTextEdit *>(box)->toPlainText();
+    }
+
+    static void setContents(QObject *box, const QString &value)
+    {
+        if (auto *line = qobject_cast<QLineEdit *>(box))
+            line->setText(value);
+        else
+            static_cast<QPlainTextEdit *>(box)->setPlainText(value);
+    }
+
+    QString text;
+};
+
+} // namespace
+
+bool clearsPlaceholder(const QString &text, const QString &placeholder)
+{
+    return trimSpaces(text) == placeholder;
+}
+
+bool restoresPlaceholder(const QString &text)
+{
+    return trimSpaces(text).isEmpty();
+}
+
+QString emailProblem(const QString &email, const QString &friendEmail)
+{
+    if (email == friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    for (const QChar required : {QLatin1Char('@'), QLatin1Char('.')}) {
+        if (!email.contains(required) || !friendEmail.contains(required))
+            return QStringLiteral("Please Enter Proper Email Address");
+    }
+    return {};
+}
+
 frmNagScreen2::frmNagScreen2() : Form("frmNagScreen2", {11115, 4725}, false)
 {
     setBackground(clientArea(), Qt::white);
     setFont(fontFor(msSansSerif(8.25)));
     buildControls();
+    bindCommands();
+}
+
+void frmNagScreen2::takeOver()
+{
+    // During the shutdown every window closes anyway; bringing the exit screen back
+    // then would only build windows that are about to go.
+    if (Forms::isEnding())
+        return;
+    Forms::show<frmNagScreen2>();
+    Forms::hide<frmNagScreen>();
+}
+
+void frmNagScreen2::onLoad()
+{
+    seedRandomFromClock();
+    const int number = std::clamp(int(drawRandom() * 4), 0, 3);
+    Label2->setCaption(supportMessage(number));
+    // Stays above other windows from now on; showing it stays with whoever shows it.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+void frmNagScreen2::onUnload()
+{
+    UnloadAllAndEnd();
+}
+
+QString frmNagScreen2::messageText() const
+{
+    QString text = txtMessage->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+void frmNagScreen2::bindCommands()
+{
+    const std::pair<QWidget *, const char *> placeholders[] = {
+        {txtName, "Your Name"}, {txtEmail, "Your Email Address"}, {txtFriendName, "Friend's Name"},
+        {txtFriendEmail, "Friend's Email Address"}, {txtMessage, "Your Message"}};
+    for (const auto &[box, text] : placeholders)
+        new Placeholder(box, QLatin1String(text));
+
+    for (QLineEdit *box : {txtEmail, txtFriendEmail}) {
+        KeyFilter::install(box, [box](int code) {
+            if (code != ' ')
+                return code;
+            showMessage(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
+            box->setFocus();
+            return 0;
+        });
+    }
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::submit);
+    connect(Check1, &QPushButton::clicked, this, &frmNagScreen2::check1Clicked);
+    connect(lblGoToHome, &Label::clicked, this, OpenSoftwareCatalogue);
+    connect(cmdClose, &QPushButton::clicked, this, UnloadAllAndEnd);
+}
+
+void frmNagScreen2::submit()
+{
+    using namespace modTellAFriend;
+    ReferrerName = trimSpaces(txtName->text());
+    ReferrerEmail = trimSpaces(txtEmail->text());
+    ReferralMessage = trimSpaces(messageText());
+    FriendName = trimSpaces(txtFriendName->text());
+    FriendEmail = trimSpaces(txtFriendEmail->text());
+    const QString problem = emailProblem(ReferrerEmail, FriendEmail);
+    if (!problem.isEmpty()) {
+        showMessage(problem, MessageIcon::Critical);
+        return;
+    }
+    SendReferral();
+}
+
+// A check box used as a link: each click opens the home page once and the box
+// never stays checked.
+void frmNagScreen2::check1Clicked()
+{
+    if (!Check1->isChecked())
+        return;
+    Check1->setChecked(false);
+    OpenHomePage();
 }
 
 QString frmNagScreen2::supportMessage(int number)

@@ -9,6 +9,15 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+// Placeholder boxes: entering a box that holds just its placeholder (spaces aside)
+// empties it; leaving it empty puts the placeholder back.
+bool clearsPlaceholder(const QString &text, const QString &placeholder);
+bool restoresPlaceholder(const QString &text);
+
+// The first problem with the two e-mail addresses (already trimmed of spaces), or
+// an empty text when they may be sent.
+QString emailProblem(const QString &email, const QString &friendEmail);
+
 // The exit screen: a word of support, links to the maker's site and the
 // refer-a-friend form. Closing it ends the program.
 class frmNagScreen2 : public Form
@@ -17,6 +26,16 @@ class frmNagScreen2 : public Form
 
 public:
     frmNagScreen2();
+
+    void onLoad() override;
+    void onUnload() override;
+
+    // The message box's text with its line breaks as CR LF.
+    QString messageText() const;
+
+    // The first stage of ending, when a main window closes: the exit screen comes up
+    // and the program runs on until it is closed.
+    static void takeOver();
 
     // The four support messages, one of which the window shows.
     static QString supportMessage(int number);
@@ -39,4 +58,7 @@ public:
 
 private:
     void buildControls();
+    void bindCommands();
+    void submit();
+    void check1Clicked();
 };

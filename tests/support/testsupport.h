@@ -3,11 +3,21 @@
 // Stand-ins for the program's seams, so that no test opens a real message box,
 // browser or clock-seeded draw.
 
+#include "shell/clock.h"
+#include "shell/desktop.h"
+#include "shell/forms.h"
+#include "shell/frmnagscreen.h"
+#include "shell/instanceguard.h"
 #include "shell/messagebox.h"
 #include "shell/random.h"
+#include "shell/shutdown.h"
+#include "windows/frmmain.h"
 
+#include <QCoreApplication>
 #include <QList>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <deque>
 
@@ -67,3 +77,68 @@ public:
 private:
     Seam<RandomSource>::Replace replace{*this};
 };
+
+class FakeDesktop : public Desktop
+{
+public:
+    void openAddress(const QString &address) override { opened.append(address); }
+
+    QStringList opened;
+
+private:
+    Seam<Desktop>::Replace replace{*this};
+};
+
+class FakeInstanceGuard : public InstanceGuard
+{
+public:
+    bool anotherIsRunning() override { return anotherRunning; }
+
+    bool anotherRunning = false;
+
+private:
+    Seam<InstanceGuard>::Replace replace{*this};
+};
+
+class FakeClock : public Clock
+{
+public:
+    QDate today() override { return date; }
+
+    QDate date{2026, 12, 8};
+
+private:
+    Seam<Clock>::Replace replace{*this};
+};
+
+// Every outside service of the program replaced, and a settings store of its own.
+struct FakePlatform
+{
+    FakePlatform()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    }
+
+    QTemporaryDir settingsFolder;
+    FakeMessageBoxes messages;
+    FakeRandom random;
+    FakeDesktop desktop;
+    FakeInstanceGuard guard;
+    FakeClock clock;
+};
+
+// Ends a run of the program's windows the way the program ends, and readies the
+// next run.
+inline void endRun()
+{
+    UnloadAllAndEnd();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Forms::startNewRun();
+}
+
+// Starts the program as it starts for a user, through its start-up form.
+inline frmMain &startProgram()
+{
+    Forms::get<frmNagScreen>();
+    return Forms::get<frmMain>();
+}

@@ -3,6 +3,7 @@
 #include "windows/frmdisplay.h"
 #include "windows/frmmain.h"
 #include "windows/frmnagscreen2.h"
+#include "support/testsupport.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -61,13 +62,10 @@ class TestLayouts : public QObject
 {
     Q_OBJECT
 
+    FakePlatform platform;
+
 private Q_SLOTS:
-    void cleanup()
-    {
-        for (Form *form : Forms::loaded())
-            form->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { endRun(); }
 
     void captions_data()
     {

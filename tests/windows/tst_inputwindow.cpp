@@ -1,0 +1,242 @@
+#include "support/testsupport.h"
+#include "windows/frmdisplay.h"
+#include "windows/frmmain.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QAction>
+#include <QTest>
+
+namespace {
+
+const QString onlyAlphabet = QStringLiteral("Please Enter Only Alphabet");
+
+void sendKey(QWidget *box, Qt::Key key, const QString &text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(box, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(box, &release);
+}
+
+void commit(QWidget *box, const QString &text)
+{
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(box, &event);
+}
+
+} // namespace
+
+class TestInputWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> platform;
+    frmMain *input = nullptr;
+
+private Q_SLOTS:
+    void init()
+    {
+        platform = std::make_unique<FakePlatform>();
+        input = &startProgram();
+        QApplication::setActiveWindow(input);
+        QVERIFY(QTest::qWaitForWindowActive(input));
+    }
+
+    void cleanup()
+    {
+        endRun();
+        platform.reset();
+    }
+
+    void listsFilledOnLoad()
+    {
+        QCOMPARE(input->cboDate->count(), 31);
+        QCOMPARE(input->cboDate->itemText(0), QStringLiteral("1"));
+        QCOMPARE(input->cboDate->itemText(30), QStringLiteral("31"));
+        QCOMPARE(input->cboMonth->count(), 12);
+        QCOMPARE(input->cboMonth->itemText(0), QStringLiteral("January"));
+        QCOMPARE(input->cboMonth->itemText(8), QStringLiteral("September"));
+        QCOMPARE(input->cboMonth->itemText(11), QStringLiteral("December"));
+        QCOMPARE(input->cboYear->count(), 151);
+        QCOMPARE(input->cboYear->itemText(150), QStringLiteral("2050"));
+        QCOMPARE(input->cboDate->currentText(), QStringLiteral("1"));
+        QCOMPARE(input->cboMonth->currentText(), QStringLiteral("January"));
+        QCOMPARE(input->cboYear->currentText(), QStringLiteral("1900"));
+        QVERIFY(input->txtFirstName->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), input->txtFirstName);
+    }
+
+    void lettersAreUpperCased()
+    {
+        QTest::keyClicks(input->txtMiddleName, QStringLiteral("anNa z"));
+        QCOMPARE(input->txtMiddleName->text(), QStringLiteral("ANNA Z"));
+        QVERIFY(platform->messages.shown.isEmpty());
+    }
+
+    void refusedKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("digit") << int(Qt::Key_5) << QStringLiteral("5") << int(Qt::NoModifier);
+        QTest::newRow("hyphen") << int(Qt::Key_Minus) << QStringLiteral("-") << int(Qt::NoModifier);
+        QTest::newRow("apostrophe") << int(Qt::Key_Apostrophe) << QStringLiteral("'") << int(Qt::NoModifier);
+        QTest::newRow("square bracket") << int(Qt::Key_BracketLeft) << QStringLiteral("[") << int(Qt::NoModifier);
+        QTest::newRow("backquote") << int(Qt::Key_QuoteLeft) << QStringLiteral("`") << int(Qt::NoModifier);
+        QTest::newRow("e acute") << int(Qt::Key_Eacute) << QStringLiteral("\u00e9") << int(Qt::NoModifier);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << QStringLiteral("\x1b") << int(Qt::NoModifier);
+        QTest::newRow("Ctrl+V as X11 sends it") << int(Qt::Key_V) << QStringLiteral("\x16")
+                                                << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+V as Qt Test sends it") << int(Qt::Key_V) << QStringLiteral("v")
+                                                    << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << QStringLiteral("\x03") << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X) << QString() << int(Qt::ControlModifier);
+    }
+
+    void refusedKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, modifiers);
+        QApplication::clipboard()->setText(QStringLiteral("PASTED"));
+        input->txtFirstName->setText(QStringLiteral("AB"));
+        input->txtFirstName->selectAll();
+        sendKey(input->txtFirstName, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(input->txtFirstName->text(), QStringLiteral("AB"));
+        QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
+        QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("PASTED"));
+    }
+
+    void qtTestCtrlVDoesNotPaste()
+    {
+        QApplication::clipboard()->setText(QStringLiteral("PASTED"));
+        QTest::keyClick(input->txtLastName, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(input->txtLastName->text().isEmpty());
+        QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
+    }
+
+    void editingKeysWorkAsUsual()
+    {
+        QTest::keyClicks(input->txtFirstName, QStringLiteral("abc"));
+        QTest::keyClick(input->txtFirstName, Qt::Key_Left);
+        QTest::keyClick(input->txtFirstName, Qt::Key_Backspace);
+        QCOMPARE(input->txtFirstName->text(), QStringLiteral("AC"));
+        QTest::keyClick(input->txtFirstName, Qt::Key_Home);
+        QTest::keyClick(input->txtFirstName, Qt::Key_Delete);
+        QCOMPARE(input->txtFirstName->text(), QStringLiteral("C"));
+        QTest::keyClick(input->txtFirstName, Qt::Key_Return);
+        QTest::keyClick(input->txtFirstName, Qt::Key_Space);
+        QCOMPARE(input->txtFirstName->text(), QStringLiteral(" C"));
+        QTest::keyClick(input->txtFirstName, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), input->txtMiddleName);
+        QVERIFY(platform->messages.shown.isEmpty());
+    }
+
+    void inputMethodTextIsFiltered()
+    {
+        commit(input->txtFirstName, QStringLiteral("b"));
+        QCOMPARE(input->txtFirstName->text(), QStringLiteral("B"));
+        commit(input->txtFirstName, QStringLiteral("\u00e9"));
+        QCOMPARE(input->txtFirstName->text(), QStringLiteral("B"));
+        QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
+        commit(input->txtFirstName, QStringLiteral("ok9"));
+        QCOMPARE(input->txtFirstName->text(), QStringLiteral("B"));
+        QCOMPARE(platform->messages.shown.size(), 2);
+    }
+
+    void validationMessagesAndFocus_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("first name") << QString() << QString() << QStringLiteral("Please Enter Your First Name")
+                                    << QStringLiteral("txtFirstName");
+        QTest::newRow("last name") << QStringLiteral("ANN") << QString()
+                                   << QStringLiteral("Please Enter Your Last Name") << QStringLiteral("txtLastName");
+    }
+
+    void validationMessagesAndFocus()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        input->txtFirstName->setText(first);
+        input->txtLastName->setText(last);
+        input->cmdNext->setFocus();
+        input->cmdNext->click();
+        QCOMPARE(platform->messages.texts(), QStringList{message});
+        QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QVERIFY(input->isVisible());
+        QVERIFY(!Forms::find<frmDisplay>());
+    }
+
+    void listWithoutSelectionIsReported_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("day") << QStringLiteral("cboDate") << QStringLiteral("Please Specify Your Birth Date");
+        QTest::newRow("month") << QStringLiteral("cboMonth") << QStringLiteral("Please Specify Your Birth Month");
+        QTest::newRow("year") << QStringLiteral("cboYear") << QStringLiteral("Please Specify Your Birth Year");
+    }
+
+    void listWithoutSelectionIsReported()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, message);
+        input->txtFirstName->setText(QStringLiteral("ANN"));
+        input->txtLastName->setText(QStringLiteral("LEE"));
+        auto *empty = input->findChild<QComboBox *>(list);
+        empty->setCurrentIndex(-1);
+        input->mnuNext->trigger();
+        QCOMPARE(platform->messages.texts(), QStringList{message});
+        QCOMPARE(QApplication::focusWidget(), empty);
+    }
+
+    void dateMessagesKeepTheFocus_data()
+    {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("29 Feb 1900") << 29 << 2 << 1900 << QStringLiteral("Please Enter Correct Date Or Month!");
+        QTest::newRow("31 Feb 2000") << 31 << 2 << 2000 << QStringLiteral("Please Enter Correct Date Or Month!");
+        QTest::newRow("31 Nov 1980") << 31 << 11 << 1980 << QStringLiteral("Please Enter Correct Date Or Month !");
+        QTest::newRow("29 Feb 2000") << 29 << 2 << 2000 << QString();
+    }
+
+    void dateMessagesKeepTheFocus()
+    {
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(int, year);
+        QFETCH(QString, message);
+        input->txtFirstName->setText(QStringLiteral("ANN"));
+        input->txtLastName->setText(QStringLiteral("LEE"));
+        input->cboDate->setCurrentIndex(day - 1);
+        input->cboMonth->setCurrentIndex(month - 1);
+        input->cboYear->setCurrentIndex(year - 1900);
+        input->cmdNext->setFocus();
+        input->cmdNext->click();
+        if (message.isEmpty()) {
+            QVERIFY(platform->messages.shown.isEmpty());
+            QVERIFY(Forms::get<frmDisplay>().isVisible());
+            return;
+        }
+        QCOMPARE(platform->messages.texts(), QStringList{message});
+        QCOMPARE(QApplication::focusWidget(), input->cmdNext);
+        QVERIFY(!Forms::find<frmDisplay>());
+    }
+};
+
+QTEST_MAIN(TestInputWindow)
+#include "tst_inputwindow.moc"
