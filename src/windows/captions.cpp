@@ -11,8 +11,8 @@ QString forumPromotion()
 
 QString coBrandOffer()
 {
-    return QStringLiteral("Put your own web site's name and link on this software! See the online help "
-                          "for details, or click here to learn more about co-branding.");
+    return QStringLiteral("Co-brand this software with your web site's name and link! See the online "
+                          "help for details, or click here for more.");
 }
 
 QString fullBrandOffer()

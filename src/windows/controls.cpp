@@ -173,6 +173,7 @@ QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place)
     control->setTextInteractionFlags(Qt::NoTextInteraction);
     control->setContextMenuPolicy(Qt::NoContextMenu);
     control->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    control->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     control->setFocusPolicy(Qt::StrongFocus);
     return control;
 }
