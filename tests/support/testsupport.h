@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 
 struct ShownMessage
 {
@@ -81,9 +82,15 @@ private:
 class FakeDesktop : public Desktop
 {
 public:
-    void openAddress(const QString &address) override { opened.append(address); }
+    void openAddress(const QString &address) override
+    {
+        opened.append(address);
+        if (onOpen)
+            onOpen();
+    }
 
     QStringList opened;
+    std::function<void()> onOpen;
 
 private:
     Seam<Desktop>::Replace replace{*this};

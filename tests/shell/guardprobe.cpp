@@ -1,0 +1,22 @@
+// Asks the program's instance guard once, as the program does at start-up, prints
+// "primary" or "secondary", and as primary holds on until its input closes.
+#include "shell/instanceguard.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    if (argc > 1)
+        QCoreApplication::setApplicationName(QString::fromLocal8Bit(argv[1]));
+    const bool another = InstanceGuard::system().anotherIsRunning();
+    std::puts(another ? "secondary" : "primary");
+    std::fflush(stdout);
+    if (!another) {
+        while (std::getchar() != EOF) {
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,206 @@
+#include "support/testsupport.h"
+#include "web/referral.h"
+#include "windows/frmnagscreen2.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QUrlQuery>
+
+class TestExitScreen : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> platform;
+    frmNagScreen2 *exitScreen = nullptr;
+
+    void submit(const QString &name, const QString &email, const QString &friendName, const QString &friendEmail)
+    {
+        exitScreen->txtName->setText(name);
+        exitScreen->txtEmail->setText(email);
+        exitScreen->txtFriendName->setText(friendName);
+        exitScreen->txtFriendEmail->setText(friendEmail);
+        exitScreen->cmdSubmit->click();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        platform = std::make_unique<FakePlatform>();
+        platform->random.draws = {0.0f, 0.6f};
+        startProgram().close();
+        exitScreen = &Forms::get<frmNagScreen2>();
+        QApplication::setActiveWindow(exitScreen);
+        QVERIFY(QTest::qWaitForWindowActive(exitScreen));
+        platform->messages.shown.clear();
+    }
+
+    void cleanup()
+    {
+        endRun();
+        platform.reset();
+    }
+
+    void loadPicksTheSupportMessageAndStaysOnTop()
+    {
+        QCOMPARE(platform->random.seeds, 2);
+        QCOMPARE(exitScreen->Label2->text(), frmNagScreen2::supportMessage(2));
+        QVERIFY(exitScreen->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(exitScreen->isVisible());
+        QCOMPARE(QApplication::focusWidget(), exitScreen->cmdClose);
+    }
+
+    void supportMessageDraw_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("number");
+        QTest::newRow("0") << 0.0f << 0;
+        QTest::newRow("just under a quarter") << 0.2499f << 0;
+        QTest::newRow("a quarter") << 0.25f << 1;
+        QTest::newRow("a half") << 0.5f << 2;
+        QTest::newRow("three quarters") << 0.75f << 3;
+        QTest::newRow("largest draw") << std::nextafter(1.0f, 0.0f) << 3;
+    }
+
+    void supportMessageDraw()
+    {
+        QFETCH(float, r);
+        QFETCH(int, number);
+        endRun();
+        platform->random.draws = {0.0f, r};
+        startProgram().close();
+        QCOMPARE(Forms::get<frmNagScreen2>().Label2->text(), frmNagScreen2::supportMessage(number));
+        QSet<QString> all;
+        for (int i = 0; i < 4; ++i)
+            all.insert(frmNagScreen2::supportMessage(i));
+        QCOMPARE(all.size(), 4);
+    }
+
+    void placeholdersClearAndComeBack()
+    {
+        exitScreen->txtName->setText(QStringLiteral("  Your Name "));
+        exitScreen->txtName->setFocus(Qt::TabFocusReason);
+        QVERIFY(exitScreen->txtName->text().isEmpty());
+        exitScreen->txtEmail->setFocus(Qt::TabFocusReason);
+        QCOMPARE(exitScreen->txtName->text(), QStringLiteral("Your Name"));
+        QVERIFY(exitScreen->txtEmail->text().isEmpty());
+        QTest::keyClicks(exitScreen->txtEmail, QStringLiteral("ann@mail.example"));
+        exitScreen->txtName->setFocus(Qt::TabFocusReason);
+        QCOMPARE(exitScreen->txtEmail->text(), QStringLiteral("ann@mail.example"));
+        exitScreen->txtName->setText(QStringLiteral("\t"));
+        exitScreen->txtEmail->setFocus(Qt::TabFocusReason);
+        QCOMPARE(exitScreen->txtName->text(), QStringLiteral("\t"));
+    }
+
+    void messageBoxKeepsItsLineBreakUntilEmptied()
+    {
+        QCOMPARE(exitScreen->messageText(), QStringLiteral("Your Message\r\n"));
+        exitScreen->txtMessage->setFocus(Qt::TabFocusReason);
+        QCOMPARE(exitScreen->messageText(), QStringLiteral("Your Message\r\n"));
+        exitScreen->txtMessage->clear();
+        exitScreen->txtName->setFocus(Qt::TabFocusReason);
+        QCOMPARE(exitScreen->messageText(), QStringLiteral("Your Message"));
+    }
+
+    void spaceIsRefusedInEmailBoxes()
+    {
+        for (QLineEdit *box : {exitScreen->txtEmail, exitScreen->txtFriendEmail}) {
+            platform->messages.shown.clear();
+            box->setText(QStringLiteral("ab"));
+            exitScreen->txtName->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(box, Qt::Key_Space);
+            QCOMPARE(box->text(), QStringLiteral("ab"));
+            QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Email Address Cannot Contain Space")});
+            QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Critical);
+            QCOMPARE(QApplication::focusWidget(), box);
+        }
+        QTest::keyClick(exitScreen->txtName, Qt::Key_Space);
+        QVERIFY(exitScreen->txtName->text().endsWith(QLatin1Char(' ')));
+    }
+
+    void submitChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("friendEmail");
+        QTest::addColumn<QString>("message");
+        const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
+        const QString proper = QStringLiteral("Please Enter Proper Email Address");
+        const QString ann = QStringLiteral("Ann");
+        QTest::newRow("same address") << ann << QStringLiteral("a@b.example") << QStringLiteral(" a@b.example  ")
+                                      << distinct;
+        QTest::newRow("both placeholders") << ann << QStringLiteral("Your Email Address")
+                                           << QStringLiteral("Your Email Address") << distinct;
+        QTest::newRow("differ in case only") << ann << QStringLiteral("A@b.example") << QStringLiteral("a@b.example")
+                                             << QString();
+        QTest::newRow("placeholder") << ann << QStringLiteral("Your Email Address") << QStringLiteral("a@b.example")
+                                     << proper;
+        QTest::newRow("no at") << ann << QStringLiteral("a.b.example") << QStringLiteral("c@d.example") << proper;
+        QTest::newRow("no dot") << ann << QStringLiteral("a@b.example") << QStringLiteral("c@d") << proper;
+        QTest::newRow("dot before at counts") << ann << QStringLiteral("a.b@c") << QStringLiteral("x.y@z") << QString();
+        QTest::newRow("name still placeholder") << QStringLiteral("Your Name") << QStringLiteral("a@b.example")
+                                                << QStringLiteral("c@d.example") << QStringLiteral("Please Enter Your Name");
+    }
+
+    void submitChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, email);
+        QFETCH(QString, friendEmail);
+        QFETCH(QString, message);
+        submit(name, email, QStringLiteral("Bob"), friendEmail);
+        QCOMPARE(modTellAFriend::ReferrerEmail, email.trimmed());
+        QCOMPARE(platform->messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(platform->desktop.opened.size(), message.isEmpty() ? 1 : 0);
+        QVERIFY(exitScreen->isVisible());
+        QCOMPARE(exitScreen->txtEmail->text(), email);
+    }
+
+    void untouchedMessageIsSentWithItsLineBreak()
+    {
+        submit(QStringLiteral(" Ann "), QStringLiteral("ann@mail.example"), QStringLiteral("Bob & Co"),
+               QStringLiteral("bob@mail.example"));
+        QCOMPARE(platform->desktop.opened.size(), 1);
+        const QUrlQuery query(QUrl(platform->desktop.opened.first()));
+        QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), QStringLiteral("Ann"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("Bob & Co"));
+    }
+
+    void checkBoxIsAOneClickLink()
+    {
+        QTest::mouseClick(exitScreen->Check1, Qt::LeftButton);
+        QTest::mouseClick(exitScreen->Check1, Qt::LeftButton);
+        QCOMPARE(platform->desktop.opened, QStringList(2, QStringLiteral("http://www.vestastra.example")));
+        QVERIFY(!exitScreen->Check1->isChecked());
+    }
+
+    void catalogueLink()
+    {
+        QTest::mouseClick(exitScreen->lblGoToHome, Qt::LeftButton);
+        QCOMPARE(platform->desktop.opened, QStringList{QStringLiteral("http://www.vestastra.example/tessivane")});
+    }
+
+    void exitButtonAndCloseBoxEndTheProgram_data()
+    {
+        QTest::addColumn<bool>("button");
+        QTest::newRow("Exit button") << true;
+        QTest::newRow("close box") << false;
+    }
+
+    void exitButtonAndCloseBoxEndTheProgram()
+    {
+        QFETCH(bool, button);
+        if (button)
+            exitScreen->cmdClose->click();
+        else
+            exitScreen->close();
+        QVERIFY(Forms::hasEnded());
+        QVERIFY(Forms::loaded().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestExitScreen)
+#include "tst_exitscreen.moc"
