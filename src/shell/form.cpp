@@ -14,6 +14,8 @@ Form::Form(const char *name, QSize clientTwips, bool withMenuBar)
     , client(new QWidget(this))
 {
     setObjectName(QLatin1String(name));
+    // Tells the windows apart on the desktop, where they all share one caption.
+    setWindowRole(QLatin1String(name));
     setWindowTitle(QStringLiteral("VL Vestastra 1.15"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/vestastra.png")));
 

@@ -3,6 +3,7 @@
 #include "shell/twips.h"
 
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -13,7 +14,10 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace controls {
 
@@ -79,10 +83,64 @@ QCursor linkCursor()
     return cursor;
 }
 
+namespace {
+
+// Screen readers announce a link label as a link that can be pressed.
+class AccessibleLink : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLink(Label *label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return static_cast<Label *>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            static_cast<Label *>(widget())->activate();
+    }
+};
+
+QAccessibleInterface *accessibleLinks(const QString &, QObject *object)
+{
+    auto *label = qobject_cast<Label *>(object);
+    return label && label->isLink() ? new AccessibleLink(label) : nullptr;
+}
+
+} // namespace
+
 Label::Label(QWidget *parent, int flags) : QLabel(parent), flags(flags)
 {
-    if ((flags & Link) == Link)
-        setCursor(linkCursor());
+    if (!isLink())
+        return;
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleLinks), true);
+    Q_UNUSED(factoryInstalled);
+    setCursor(linkCursor());
+    // Links come after the other controls in the Tab order, so the keyboard reaches them too.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Label::activate()
+{
+    if (flags & Clickable)
+        Q_EMIT clicked();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
 void Label::setCaption(const QString &caption)
@@ -101,8 +159,8 @@ void Label::setCaption(const QString &caption)
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
-    if ((flags & Clickable) && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        activate();
 }
 
 void Label::keyPressEvent(QKeyEvent *event)
@@ -110,7 +168,7 @@ void Label::keyPressEvent(QKeyEvent *event)
     const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
                            || event->key() == Qt::Key_Space;
     if ((flags & Clickable) && activates) {
-        emit clicked();
+        activate();
         return;
     }
     QLabel::keyPressEvent(event);

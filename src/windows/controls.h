@@ -79,6 +79,9 @@ class Label : public QLabel
 public:
     Label(QWidget *parent, int flags);
     void setCaption(const QString &caption);
+    bool isLink() const { return (flags & Link) == Link; }
+    // What a click does, for the keyboard and for assistive tools.
+    void activate();
 
 signals:
     void clicked();
@@ -86,6 +89,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int flags;

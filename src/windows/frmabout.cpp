@@ -27,6 +27,7 @@ void frmAbout::buildControls()
     Picture1 = pictureBox(window, "Picture1", at(120, 120, 480, 480));
     Picture1->setPixmap(windowIcon().pixmap(Picture1->size()));
     Picture1->setFocusPolicy(Qt::NoFocus);
+    Picture1->setAccessibleName(QStringLiteral("VL Vestastra"));
     Label2 = label(window, "Label2", QStringLiteral("VL Vestastra 1.15"), at(840, 240, 2895, 240),
                    verdana(9.75, true), face, Transparent | SizedToText);
     Label1 = label(window, "Label1",
@@ -53,6 +54,7 @@ void frmAbout::buildControls()
 
     cmdOK = button(window, "cmdOK", QStringLiteral("OK"), at(5400, 3360, 1260, 345), msSansSerif(8.25, true));
     cmdOK->setDefault(true);
+    setTabChain({cmdOK, lblHomePage, lblCoBrand});
     cmdOK->setFocus();
 }
 

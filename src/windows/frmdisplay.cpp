@@ -44,9 +44,10 @@ Label *fashionValue(QWidget *page, const char *name, QRect place)
     return label(page, name, {}, place, verdana(8.25, true), colour::maroon, scaleFlags, colour::buttonFace());
 }
 
-QPlainTextEdit *longText(QWidget *page, const char *name, QRect place)
+QPlainTextEdit *longText(QWidget *page, const char *name, const char *heading, QRect place)
 {
     QPlainTextEdit *box = readingBox(page, name, place);
+    box->setAccessibleName(QLatin1String(heading));
     setBackground(box, colour::maroon);
     setForeground(box, colour::buttonFace());
     return box;
@@ -105,7 +106,7 @@ void frmDisplay::buildControls()
 
     // Tab reaches the tab control through its tab strip.
     setTabChain({cmdBack, SSTab1->focusProxy(), txtFashionCharacteristics, txtSunSignPositiveTraits, txtSunSignNegativeTraits,
-                 picSunSign});
+                 picSunSign, Label61, lblCobrand, lblFullBrand});
     cmdBack->setFocus();
 }
 
@@ -127,10 +128,11 @@ void frmDisplay::buildSunSignPage()
     lblSunSignCompatibility = sunSignValue(page, "lblSunSignCompatibility", at(6472, 3000, 1020, 195));
     picSunSign = pictureBox(page, "picSunSign", at(2640, 240, 3000, 3000));
     setBackground(picSunSign, colour::windowBackground());
+    picSunSign->setAccessibleDescription(QStringLiteral("Your sun sign's picture"));
     Label13 = heading(page, "Label13", "Positive Traits", at(3480, 3400, 1410, 195));
-    txtSunSignPositiveTraits = longText(page, "txtSunSignPositiveTraits", at(240, 3640, 7815, 900));
+    txtSunSignPositiveTraits = longText(page, "txtSunSignPositiveTraits", "Positive Traits", at(240, 3640, 7815, 900));
     Label10 = heading(page, "Label10", "Negative Traits", at(3480, 4560, 1500, 195));
-    txtSunSignNegativeTraits = longText(page, "txtSunSignNegativeTraits", at(240, 4800, 7815, 975));
+    txtSunSignNegativeTraits = longText(page, "txtSunSignNegativeTraits", "Negative Traits", at(240, 4800, 7815, 975));
 }
 
 void frmDisplay::buildFashionPage()
@@ -151,7 +153,7 @@ void frmDisplay::buildFashionPage()
     Label3 = heading(page, "Label3", "Undesirable Colors", at(5280, 3720, 1845, 195));
     lblUndesirableColors = fashionValue(page, "lblUndesirableColors", at(4200, 3960, 3840, 195));
     Label5 = heading(page, "Label5", "Fashion Characteristics", at(2985, 4320, 2295, 195));
-    txtFashionCharacteristics = longText(page, "txtFashionCharacteristics", at(210, 4560, 7845, 1215));
+    txtFashionCharacteristics = longText(page, "txtFashionCharacteristics", "Fashion Characteristics", at(210, 4560, 7845, 1215));
 }
 
 void frmDisplay::buildMenus()

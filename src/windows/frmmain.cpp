@@ -95,7 +95,20 @@ void frmMain::buildControls()
     cmdExit = button(window, "cmdExit", QStringLiteral("E&xit"), at(5040, 5640, 2085, 315));
     setBackground(cmdExit, colour::lightBlue);
 
-    setTabChain({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear, cmdNext, cmdExit});
+    setTabChain({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear, cmdNext, cmdExit, Label61,
+                 lblCobrand, lblFullBrand});
+    // What a screen reader says for each box and list: the caption a sighted user reads beside it.
+    txtFirstName->setAccessibleName(QStringLiteral("First Name"));
+    txtMiddleName->setAccessibleName(QStringLiteral("Middle Name"));
+    txtLastName->setAccessibleName(QStringLiteral("Last Name"));
+    // On Linux a list is announced by its value; the description says which list it is.
+    const std::pair<QComboBox *, QString> lists[] = {{cboMonth, QStringLiteral("Date Of Birth month")},
+                                                     {cboDate, QStringLiteral("Date Of Birth day")},
+                                                     {cboYear, QStringLiteral("Date Of Birth year")}};
+    for (const auto &[list, name] : lists) {
+        list->setAccessibleName(name);
+        list->setAccessibleDescription(name);
+    }
     txtFirstName->setFocus();
 }
 

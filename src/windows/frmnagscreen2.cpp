@@ -23,8 +23,8 @@ using twips::at;
 
 namespace {
 
-// Watches a box's focus for its placeholder. Focus that leaves with the whole window
-// (a message box, another program) is no move between boxes and changes nothing.
+// Watches a box's focus for its placeholder. When the whole window loses and regains
+// the focus (a message box, another program), the box never left, so nothing changes.
 class Placeholder : public QObject
 {
 public:
@@ -36,13 +36,17 @@ protected:
         if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut)
             return false;
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            return false;
-        const QString current = contents(watched);
-        if (event->type() == QEvent::FocusIn && clearsPlaceholder(current, text))
-            setContents(watched, {});
-        else if (event->type() == QEvent::FocusOut && restoresPlaceholder(current))
-            setContents(watched, text);
+        const bool windowChange = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+        if (event->type() == QEvent::FocusOut) {
+            heldWhileAway = windowChange;
+            if (!windowChange && restoresPlaceholder(contents(watched)))
+                setContents(watched, text);
+        } else {
+            const bool returning = windowChange && heldWhileAway;
+            heldWhileAway = false;
+            if (!returning && clearsPlaceholder(contents(watched), text))
+                setContents(watched, {});
+        }
         return false;
     }
 
@@ -63,6 +67,7 @@ private:
     }
 
     QString text;
+    bool heldWhileAway = false;
 };
 
 } // namespace
@@ -208,6 +213,7 @@ void frmNagScreen2::buildControls()
     Picture1 = pictureBox(window, "Picture1", at(360, 120, 540, 540));
     Picture1->setPixmap(windowIcon().pixmap(QSize(32, 32)));
     Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->setAccessibleName(QStringLiteral("VL Vestastra"));
     Label1 = label(window, "Label1", QStringLiteral("VL Vestastra 1.15"), at(1080, 240, 4275, 435),
                    msSansSerif(18), text, Transparent | SizedToText);
     Label2 = label(window, "Label2", supportMessage(1), at(120, 840, 6975, 1095), verdana(9.75, true), text,
@@ -228,8 +234,10 @@ void frmNagScreen2::buildControls()
     txtFriendName = textBox(Frame2, "txtFriendName", QStringLiteral("Friend's Name"), at(85, 720, 3375, 285));
     txtFriendEmail = textBox(Frame2, "txtFriendEmail", QStringLiteral("Friend's Email Address"),
                              at(3600, 720, 3375, 285));
-    for (QLineEdit *box : {txtName, txtEmail, txtFriendName, txtFriendEmail})
+    for (QLineEdit *box : {txtName, txtEmail, txtFriendName, txtFriendEmail}) {
         box->setFont(fontFor(windowFont));
+        box->setAccessibleName(box->text());
+    }
     cmdSubmit = button(Frame2, "cmdSubmit", QStringLiteral("Refer A Friend &Now"), at(1920, 1080, 3375, 285),
                        verdana(8.25, true));
     // Below the frame's bottom edge: its initial text is what a referral sends.
@@ -238,6 +246,7 @@ void frmNagScreen2::buildControls()
     txtMessage->setGeometry(at(4800, 3600, 1815, 495));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setFont(fontFor(windowFont));
+    txtMessage->setAccessibleName(QStringLiteral("Your Message"));
 
     Frame6 = frame(window, "Frame6", QStringLiteral("Download More Free Software"), at(7320, 120, 3735, 4575),
                    verdana(9.75, true), colour::navy, Qt::white);
@@ -251,6 +260,6 @@ void frmNagScreen2::buildControls()
                         Link | Transparent | SizedToText);
 
     setTabChain({cmdClose, Check1, Picture1, txtName, cmdSubmit, txtEmail, txtFriendEmail, txtFriendName,
-                 txtMessage});
+                 txtMessage, lblGoToHome});
     cmdClose->setFocus();
 }
