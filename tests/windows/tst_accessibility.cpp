@@ -1,0 +1,164 @@
+#include "support/testsupport.h"
+#include "windows/frmabout.h"
+#include "windows/frmdisplay.h"
+#include "windows/frmmain.h"
+#include "windows/frmnagscreen2.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+Form &window(const QString &name)
+{
+    if (name == QLatin1String("frmMain"))
+        return Forms::get<frmMain>();
+    if (name == QLatin1String("frmDisplay"))
+        return Forms::get<frmDisplay>();
+    if (name == QLatin1String("frmAbout"))
+        return Forms::get<frmAbout>();
+    return Forms::get<frmNagScreen2>();
+}
+
+QAccessibleInterface *accessible(const QString &form, const QString &control)
+{
+    auto *widget = window(form).findChild<QWidget *>(control);
+    Q_ASSERT(widget);
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+} // namespace
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> platform;
+
+private Q_SLOTS:
+    void init()
+    {
+        platform = std::make_unique<FakePlatform>();
+        startProgram();
+    }
+
+    void cleanup()
+    {
+        endRun();
+        platform.reset();
+    }
+
+    void everyEntryIsNamedAsItsCaption_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        auto row = [](const char *form, const char *control, const char *name) {
+            QTest::addRow("%s.%s", form, control)
+                << QString::fromLatin1(form) << QString::fromLatin1(control) << QString::fromLatin1(name);
+        };
+        row("frmMain", "txtFirstName", "First Name");
+        row("frmMain", "txtMiddleName", "Middle Name");
+        row("frmMain", "txtLastName", "Last Name");
+        row("frmMain", "cmdNext", "Get My Vestastra Reading");
+        row("frmMain", "cmdExit", "Exit");
+        row("frmDisplay", "txtSunSignPositiveTraits", "Positive Traits");
+        row("frmDisplay", "txtSunSignNegativeTraits", "Negative Traits");
+        row("frmDisplay", "txtFashionCharacteristics", "Fashion Characteristics");
+        row("frmDisplay", "cmdBack", "Back");
+        row("frmAbout", "cmdOK", "OK");
+        row("frmNagScreen2", "txtName", "Your Name");
+        row("frmNagScreen2", "txtEmail", "Your Email Address");
+        row("frmNagScreen2", "txtFriendName", "Friend's Name");
+        row("frmNagScreen2", "txtFriendEmail", "Friend's Email Address");
+        row("frmNagScreen2", "txtMessage", "Your Message");
+        row("frmNagScreen2", "cmdSubmit", "Refer A Friend Now");
+    }
+
+    void everyEntryIsNamedAsItsCaption()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QCOMPARE(accessible(form, control)->text(QAccessible::Name), name);
+    }
+
+    void dateListsSayWhichPartOfTheDateTheyHold()
+    {
+        frmMain &input = Forms::get<frmMain>();
+        const std::pair<QComboBox *, const char *> lists[] = {
+            {input.cboMonth, "Date Of Birth month"}, {input.cboDate, "Date Of Birth day"},
+            {input.cboYear, "Date Of Birth year"}};
+        for (const auto &[list, name] : lists) {
+            QCOMPARE(list->accessibleName(), QLatin1String(name));
+            QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description), QLatin1String(name));
+        }
+    }
+
+    void linksAreAnnouncedAndPressable_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("forum") << QStringLiteral("frmMain") << QStringLiteral("Label61")
+                               << QStringLiteral("http://www.vestastra.example");
+        QTest::newRow("co-branding") << QStringLiteral("frmMain") << QStringLiteral("lblCobrand")
+                                     << QStringLiteral("http://help.vestastra.example/co-brand.html");
+        QTest::newRow("About home page") << QStringLiteral("frmAbout") << QStringLiteral("lblHomePage")
+                                         << QStringLiteral("http://www.vestastra.example");
+        QTest::newRow("catalogue") << QStringLiteral("frmNagScreen2") << QStringLiteral("lblGoToHome")
+                                   << QStringLiteral("http://www.vestastra.example/tessivane");
+    }
+
+    void linksAreAnnouncedAndPressable()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        QAccessibleInterface *link = accessible(form, control);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QVERIFY(!link->text(QAccessible::Name).isEmpty());
+        QAccessibleActionInterface *actions = link->actionInterface();
+        QVERIFY(actions);
+        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(platform->desktop.opened, QStringList{address});
+    }
+
+    void plainLabelsAreNoLinks()
+    {
+        QVERIFY(accessible(QStringLiteral("frmMain"), QStringLiteral("Label1"))->role() != QAccessible::Link);
+    }
+
+    void linksAreReachedByTabAndEnter()
+    {
+        frmMain &input = Forms::get<frmMain>();
+        QApplication::setActiveWindow(&input);
+        QVERIFY(QTest::qWaitForWindowActive(&input));
+        input.cmdExit->setFocus();
+        QTest::keyClick(input.cmdExit, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), input.Label61);
+        QTest::keyClick(input.Label61, Qt::Key_Return);
+        QCOMPARE(platform->desktop.opened, QStringList{QStringLiteral("http://www.vestastra.example")});
+    }
+
+    void signPictureNamesItsSign()
+    {
+        frmMain &input = Forms::get<frmMain>();
+        input.txtFirstName->setText(QStringLiteral("ANN"));
+        input.txtLastName->setText(QStringLiteral("LEE"));
+        input.cboMonth->setCurrentIndex(2);
+        input.cboDate->setCurrentIndex(25);
+        input.cmdNext->click();
+        QCOMPARE(accessible(QStringLiteral("frmDisplay"), QStringLiteral("picSunSign"))->text(QAccessible::Name),
+                 QStringLiteral("Aries"));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
