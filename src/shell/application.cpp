@@ -21,9 +21,10 @@ bool hasDisplay()
 int runVestastra(int argc, char *argv[])
 {
     if (!hasDisplay()) {
-        std::fputs("VL Vestastra needs a graphical display and found none; on a machine without one, run it "
-                   "under a virtual display: xvfb-run -a ./build/src/VLFreeVestastra\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "VL Vestastra needs a graphical display and found none; on a machine without one, run it "
+                     "under a virtual display: xvfb-run -a %s\n",
+                     argv[0]);
         return 1;
     }
     QApplication app(argc, argv);

@@ -1,6 +1,9 @@
 """End-to-end tests of the real VLFreeVestastra: started as a user starts it, driven by
 real key presses and clicks (xdotool), read through the accessibility bus, as a screen
-reader reads it. Run by run-e2e, which provides the X server and the buses."""
+reader reads it. Run by run-e2e, which provides the X server and the buses.
+
+    e2e.py PROGRAM SETTINGS_PROBE                          runs the tests
+    e2e.py PROGRAM SETTINGS_PROBE --screenshots DIR [SCALE] captures each window"""
 
 import os
 import signal
@@ -284,10 +287,56 @@ def test_damaged_settings_file_does_not_stop_start_up():
     program.start().wait_roles(["frmMain"])
 
 
+def take_screenshots(folder, scale):
+    """Walks through a session of the real program and captures each window."""
+    os.makedirs(folder, exist_ok=True)
+    program = Program()
+    program.env["QT_SCALE_FACTOR"] = scale
+    program.start()
+
+    def capture(role, name):
+        time.sleep(0.5)
+        subprocess.run(["import", "-window", program.window(role), os.path.join(folder, name + ".png")], check=True)
+
+    program.wait_roles(["frmMain"])
+    program.focus("frmMain")
+    type_text("anna")
+    keys("Tab", "Tab")
+    type_text("lee")
+    keys("Tab")
+    type_text("jul")
+    keys("Tab")
+    type_text("23")
+    keys("Tab")
+    type_text("1990")
+    capture("frmMain", "input-window")
+    keys("Tab", "space")
+    program.wait_roles(["frmDisplay"])
+    capture("frmDisplay", "reading-sun-sign")
+    program.focus("frmDisplay")
+    keys("Tab", "Right")
+    capture("frmDisplay", "reading-fashion")
+    program.focus("frmDisplay")
+    keys("alt+h", "a")
+    program.wait_roles(["frmAbout", "frmDisplay"])
+    capture("frmAbout", "about-window")
+    keys("Escape")
+    program.focus("frmDisplay")
+    keys("alt+f", "x")
+    program.wait_roles(["frmNagScreen2"])
+    capture("frmNagScreen2", "exit-screen")
+    program.focus("frmNagScreen2")
+    keys("alt+x")
+    program.wait_exit()
+
+
 def main():
     subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
+    if len(sys.argv) > 3 and sys.argv[3] == "--screenshots":
+        take_screenshots(sys.argv[4], sys.argv[5] if len(sys.argv) > 5 else "1")
+        return 0
     tests = [test_whole_session, test_second_copy_is_refused, test_killed_copy_does_not_block,
              test_damaged_settings_file_does_not_stop_start_up]
     passed = failed = 0
