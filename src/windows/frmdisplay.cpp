@@ -1,13 +1,9 @@
 #include "frmdisplay.h"
 
-#include "captions.h"
-#include "frmabout.h"
 #include "frmmain.h"
 #include "frmnagscreen2.h"
 #include "shell/forms.h"
 #include "shell/frmnagscreen.h"
-#include "web/webcommands.h"
-#include "promotions.h"
 #include "shell/twips.h"
 
 #include <QAction>
@@ -67,7 +63,7 @@ QFrame *pageFrame(QTabWidget *tabs, const char *name, const QString &caption)
 
 } // namespace
 
-frmDisplay::frmDisplay() : Form("frmDisplay", {8295, 7575}, true)
+frmDisplay::frmDisplay() : MainForm("frmDisplay", {8295, 7575})
 {
     setBackground(clientArea(), colour::darkGrey);
     setForeground(clientArea(), Qt::black);
@@ -80,11 +76,8 @@ frmDisplay::frmDisplay() : Form("frmDisplay", {8295, 7575}, true)
 void frmDisplay::buildControls()
 {
     QWidget *window = clientArea();
-    const QColor face = colour::buttonFace();
 
-    Frame2 = panel(window, "Frame2", at(0, 0, 8295, 615), face);
-    Label61 = label(Frame2, "Label61", captions::forumPromotion(), at(180, 120, 7920, 465),
-                    verdana(9, true, true), colour::purple, Link | Transparent | Centred);
+    buildBanner(at(0, 0, 8295, 615), at(180, 120, 7920, 465));
 
     SSTab1 = new QTabWidget(window);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -96,13 +89,8 @@ void frmDisplay::buildControls()
     buildFashionPage();
     SSTab1->setCurrentIndex(0);
 
-    Frame5 = panel(window, "Frame5", at(0, 6840, 8295, 735), face);
+    buildOffers(at(0, 6840, 8295, 735), Qt::black, at(120, 100, 6105, 615), 0);
     cmdBack = button(Frame5, "cmdBack", QStringLiteral("&Back"), at(6840, 240, 1215, 375), verdana(8.25, true));
-    lblCobrand = label(Frame5, "lblCobrand", captions::coBrandOffer(), at(120, 100, 6105, 615),
-                       verdana(8.25, true, true), colour::purple, Link | Wraps, face);
-    lblFullBrand = label(Frame5, "lblFullBrand", captions::fullBrandOffer(), at(120, 100, 6105, 615),
-                         verdana(8.25, true, true), colour::purple, Link | Wraps, face);
-    stackPromotionsByDesign(lblCobrand, lblFullBrand);
 
     // Tab reaches the tab control through its tab strip.
     setTabChain({cmdBack, SSTab1->focusProxy(), txtFashionCharacteristics, txtSunSignPositiveTraits, txtSunSignNegativeTraits,
@@ -162,16 +150,7 @@ void frmDisplay::buildMenus()
     mnuBack = menuEntry(mnuFile, "mnuBack", QStringLiteral("Back"));
     mnuExit = menuEntry(mnuFile, "mnuExit", QStringLiteral("E&xit"));
 
-    mnuHelp = menuTitle(menuBar(), "mnuHelp", QStringLiteral("&Help"));
-    mnuOnline = menuEntry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
-    mnuVisit = menuEntry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
-    mnuSep1 = menuSeparator(mnuHelp, "mnuSep1");
-    mnuUpdate = menuEntry(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"));
-    mnuSep2 = menuSeparator(mnuHelp, "mnuSep2");
-    mnuAbout = menuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
-
-    mnuDonate = menuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate"));
-    mnumakemoney = menuEntry(menuBar(), "mnumakemoney", QStringLiteral("Make Money &Online"));
+    buildHelpMenus("mnuSep1", "mnuSep2", QStringLiteral("Check for Software &Update"));
 }
 
 void frmDisplay::bindCommands()
@@ -179,15 +158,7 @@ void frmDisplay::bindCommands()
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::back);
     connect(mnuBack, &QAction::triggered, this, [this] { cmdBack->click(); });
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuOnline, &QAction::triggered, this, OpenOnlineHelp);
-    connect(mnuVisit, &QAction::triggered, this, OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, OpenUpdatePage);
-    connect(mnuAbout, &QAction::triggered, this, [] { Forms::showModal<frmAbout>(); });
-    connect(mnuDonate, &QAction::triggered, this, OpenDonatePage);
-    connect(mnumakemoney, &QAction::triggered, this, OpenFullBrandPage);
-    connect(Label61, &Label::clicked, this, OpenHomePage);
-    connect(lblCobrand, &Label::clicked, this, OpenCoBrandPage);
-    connect(lblFullBrand, &Label::clicked, this, OpenFullBrandPage);
+    bindSharedCommands();
 }
 
 void frmDisplay::back()

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "controls.h"
-#include "shell/form.h"
+#include "mainform.h"
 
 class QAction;
 class QFrame;
@@ -12,7 +11,7 @@ class QPushButton;
 class QTabWidget;
 
 // The reading window: the sign's profile on one tab, its fashion profile on the other.
-class frmDisplay : public Form
+class frmDisplay : public MainForm
 {
     Q_OBJECT
 
@@ -21,8 +20,6 @@ public:
 
     void onUnload() override;
 
-    QFrame *Frame2;
-    controls::Label *Label61;
     QTabWidget *SSTab1;
 
     QFrame *Frame4;
@@ -62,23 +59,11 @@ public:
     controls::Label *Label5;
     QPlainTextEdit *txtFashionCharacteristics;
 
-    QFrame *Frame5;
     QPushButton *cmdBack;
-    controls::Label *lblCobrand;
-    controls::Label *lblFullBrand;
 
     QMenu *mnuFile;
     QAction *mnuBack;
     QAction *mnuExit;
-    QMenu *mnuHelp;
-    QAction *mnuOnline;
-    QAction *mnuVisit;
-    QAction *mnuSep1;
-    QAction *mnuUpdate;
-    QAction *mnuSep2;
-    QAction *mnuAbout;
-    QAction *mnuDonate;
-    QAction *mnumakemoney;
 
 private:
     void back();

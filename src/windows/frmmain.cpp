@@ -1,16 +1,12 @@
 #include "frmmain.h"
 
-#include "captions.h"
 #include "entryrules.h"
-#include "frmabout.h"
 #include "frmnagscreen2.h"
 #include "keyfilter.h"
 #include "reading/showreading.h"
 #include "shell/forms.h"
-#include "shell/frmnagscreen.h"
 #include "shell/messagebox.h"
 #include "web/webcommands.h"
-#include "promotions.h"
 #include "shell/twips.h"
 
 #include <QAction>
@@ -26,7 +22,7 @@
 using namespace controls;
 using twips::at;
 
-frmMain::frmMain() : Form("frmMain", {7455, 4455}, true)
+frmMain::frmMain() : MainForm("frmMain", {7455, 4455})
 {
     setBackground(clientArea(), colour::maroon);
     setForeground(clientArea(), Qt::white);
@@ -41,9 +37,7 @@ void frmMain::buildControls()
     QWidget *window = clientArea();
     const QColor face = colour::buttonFace();
 
-    Frame2 = panel(window, "Frame2", at(0, 0, 7455, 615), face);
-    Label61 = label(Frame2, "Label61", captions::forumPromotion(), at(120, 120, 7200, 465),
-                    verdana(9, true, true), colour::purple, Link | Transparent | Centred);
+    buildBanner(at(0, 0, 7455, 615), at(120, 120, 7200, 465));
     Label2 = label(window, "Label2",
                    QStringLiteral("VL Vestastra tells you more about the style and fashion adopted by "
                                   "people of different zodiac signs. Enter your date of birth and know "
@@ -83,13 +77,7 @@ void frmMain::buildControls()
     cmdNext = button(fraName, "cmdNext", QStringLiteral("Get My Vestastra Reading"), at(4200, 1440, 3165, 645),
                      verdana(8.25, true));
 
-    Frame5 = panel(window, "Frame5", at(0, 3600, 7455, 855), face);
-    setForeground(Frame5, Qt::white);
-    lblCobrand = label(Frame5, "lblCobrand", captions::coBrandOffer(), at(240, 160, 6825, 615),
-                       verdana(8.25, true, true), colour::purple, Link | Centred | Wraps, face);
-    lblFullBrand = label(Frame5, "lblFullBrand", captions::fullBrandOffer(), at(240, 160, 6825, 615),
-                         verdana(8.25, true, true), colour::purple, Link | Centred | Wraps, face);
-    stackPromotionsByDesign(lblCobrand, lblFullBrand);
+    buildOffers(at(0, 3600, 7455, 855), Qt::white, at(240, 160, 6825, 615), Centred);
 
     // Below the visible client area: reached only from the keyboard.
     cmdExit = button(window, "cmdExit", QStringLiteral("E&xit"), at(5040, 5640, 2085, 315));
@@ -118,16 +106,7 @@ void frmMain::buildMenus()
     mnuNext = menuEntry(nuFile, "mnuNext", QStringLiteral("Get My Vestastra Reading"));
     mnuExit = menuEntry(nuFile, "mnuExit", QStringLiteral("E&xit"));
 
-    mnuHelp = menuTitle(menuBar(), "mnuHelp", QStringLiteral("&Help"));
-    mnuOnline = menuEntry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"));
-    mnuVisit = menuEntry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"));
-    mnuFileSep1 = menuSeparator(mnuHelp, "mnuFileSep1");
-    mnuUpdate = menuEntry(mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"));
-    mnuFileSep2 = menuSeparator(mnuHelp, "mnuFileSep2");
-    mnuAbout = menuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
-
-    mnuDonate = menuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate"));
-    mnumakemoney = menuEntry(menuBar(), "mnumakemoney", QStringLiteral("Make Money &Online"));
+    buildHelpMenus("mnuFileSep1", "mnuFileSep2", QStringLiteral("&Check for Software Update"));
 }
 
 void frmMain::bindCommands()
@@ -144,16 +123,8 @@ void frmMain::bindCommands()
     connect(mnuNext, &QAction::triggered, this, [this] { cmdNext->click(); });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, [this] { cmdExit->click(); });
-    connect(mnuOnline, &QAction::triggered, this, OpenOnlineHelp);
-    connect(mnuVisit, &QAction::triggered, this, OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, OpenUpdatePage);
-    connect(mnuAbout, &QAction::triggered, this, [] { Forms::showModal<frmAbout>(); });
-    connect(mnuDonate, &QAction::triggered, this, OpenDonatePage);
-    connect(mnumakemoney, &QAction::triggered, this, OpenFullBrandPage);
+    bindSharedCommands();
     connect(Label2, &Label::clicked, this, OpenFullBrandPage);
-    connect(Label61, &Label::clicked, this, OpenHomePage);
-    connect(lblCobrand, &Label::clicked, this, OpenCoBrandPage);
-    connect(lblFullBrand, &Label::clicked, this, OpenFullBrandPage);
 }
 
 void frmMain::onLoad()

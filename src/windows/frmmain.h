@@ -1,19 +1,17 @@
 #pragma once
 
-#include "controls.h"
+#include "mainform.h"
 #include "reading/signpicturelist.h"
-#include "shell/form.h"
 
 class QAction;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
 
 // The input window: the user's names and date of birth, and the reading command.
-class frmMain : public Form
+class frmMain : public MainForm
 {
     Q_OBJECT
 
@@ -25,8 +23,6 @@ public:
 
     bool ValidateEntries();
 
-    QFrame *Frame2;
-    controls::Label *Label61;
     controls::Label *Label2;
     QGroupBox *fraName;
     QGroupBox *Frame1;
@@ -41,24 +37,12 @@ public:
     QComboBox *cboDate;
     QComboBox *cboYear;
     QPushButton *cmdNext;
-    QFrame *Frame5;
-    controls::Label *lblCobrand;
-    controls::Label *lblFullBrand;
     SignPictureList IMGSunsignList;
     QPushButton *cmdExit;
 
     QMenu *nuFile;
     QAction *mnuNext;
     QAction *mnuExit;
-    QMenu *mnuHelp;
-    QAction *mnuOnline;
-    QAction *mnuVisit;
-    QAction *mnuFileSep1;
-    QAction *mnuUpdate;
-    QAction *mnuFileSep2;
-    QAction *mnuAbout;
-    QAction *mnuDonate;
-    QAction *mnumakemoney;
 
 private:
     void buildControls();
