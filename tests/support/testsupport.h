@@ -11,7 +11,10 @@
 #include "shell/messagebox.h"
 #include "shell/random.h"
 #include "shell/shutdown.h"
+#include "windows/frmabout.h"
+#include "windows/frmdisplay.h"
 #include "windows/frmmain.h"
+#include "windows/frmnagscreen2.h"
 
 #include <QCoreApplication>
 #include <QList>
@@ -148,4 +151,16 @@ inline frmMain &startProgram()
 {
     Forms::get<frmNagScreen>();
     return Forms::get<frmMain>();
+}
+
+// A window by its name, loaded when absent.
+inline Form &formNamed(const QString &name)
+{
+    if (name == QLatin1String("frmMain"))
+        return Forms::get<frmMain>();
+    if (name == QLatin1String("frmDisplay"))
+        return Forms::get<frmDisplay>();
+    if (name == QLatin1String("frmAbout"))
+        return Forms::get<frmAbout>();
+    return Forms::get<frmNagScreen2>();
 }

@@ -14,20 +14,9 @@
 
 namespace {
 
-Form &window(const QString &name)
-{
-    if (name == QLatin1String("frmMain"))
-        return Forms::get<frmMain>();
-    if (name == QLatin1String("frmDisplay"))
-        return Forms::get<frmDisplay>();
-    if (name == QLatin1String("frmAbout"))
-        return Forms::get<frmAbout>();
-    return Forms::get<frmNagScreen2>();
-}
-
 QAccessibleInterface *accessible(const QString &form, const QString &control)
 {
-    auto *widget = window(form).findChild<QWidget *>(control);
+    auto *widget = formNamed(form).findChild<QWidget *>(control);
     Q_ASSERT(widget);
     return QAccessible::queryAccessibleInterface(widget);
 }

@@ -18,17 +18,6 @@
 
 namespace {
 
-Form &window(const QString &name)
-{
-    if (name == QLatin1String("frmMain"))
-        return Forms::get<frmMain>();
-    if (name == QLatin1String("frmDisplay"))
-        return Forms::get<frmDisplay>();
-    if (name == QLatin1String("frmAbout"))
-        return Forms::get<frmAbout>();
-    return Forms::get<frmNagScreen2>();
-}
-
 QString caption(const QObject *control)
 {
     if (auto *label = qobject_cast<const QLabel *>(control))
@@ -150,7 +139,7 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QString, control);
         QFETCH(QString, text);
-        const QObject *found = window(form).findChild<QObject *>(control);
+        const QObject *found = formNamed(form).findChild<QObject *>(control);
         QVERIFY2(found, qPrintable(control));
         QCOMPARE(caption(found), text);
     }
@@ -172,10 +161,10 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QStringList, entries);
         QStringList shown;
-        for (QAction *entry : window(form).menuBar()->actions())
+        for (QAction *entry : formNamed(form).menuBar()->actions())
             shown << (entry->menu() ? entry->menu()->objectName() : entry->objectName());
         QCOMPARE(shown, entries);
-        const QMenu *help = window(form).findChild<QMenu *>(QStringLiteral("mnuHelp"));
+        const QMenu *help = formNamed(form).findChild<QMenu *>(QStringLiteral("mnuHelp"));
         QStringList helpEntries;
         for (QAction *entry : help->actions())
             helpEntries << entry->objectName();
@@ -198,7 +187,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, form);
         QFETCH(QSize, client);
-        Form &shown = window(form);
+        Form &shown = formNamed(form);
         shown.show();
         QCOMPARE(shown.objectName(), form);
         QCOMPARE(shown.windowTitle(), QStringLiteral("VL Vestastra 1.15"));
@@ -233,7 +222,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, form);
         QFETCH(QStringList, order);
-        Form &shown = window(form);
+        Form &shown = formNamed(form);
         shown.show();
         for (int i = 0; i + 1 < order.size(); ++i) {
             auto *from = shown.findChild<QWidget *>(order[i]);
@@ -262,7 +251,7 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QString, control);
         QFETCH(int, tabs);
-        Form &shown = window(form);
+        Form &shown = formNamed(form);
         shown.show();
         QApplication::setActiveWindow(&shown);
         QVERIFY(QTest::qWaitForWindowActive(&shown));
@@ -287,7 +276,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, form);
         QFETCH(QString, control);
-        Form &shown = window(form);
+        Form &shown = formNamed(form);
         shown.show();
         QApplication::setActiveWindow(&shown);
         QVERIFY(QTest::qWaitForWindowActive(&shown));
