@@ -6,6 +6,7 @@
 #include "web/webcommands.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,6 +37,23 @@ void MainForm::buildOffers(QRect panelPlace, const QColor &panelText, QRect offe
     // fully-branded offer in front for 2, 4 and 6, the co-branding one for 1, 3 and 5,
     // the design for 7) each offer is then seen in half of all starts.
     lblCobrand->raise();
+    focusFrontOfferOnly();
+    lblCobrand->installEventFilter(this);
+    lblFullBrand->installEventFilter(this);
+}
+
+bool MainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ZOrderChange)
+        focusFrontOfferOnly();
+    return Form::eventFilter(watched, event);
+}
+
+void MainForm::focusFrontOfferOnly()
+{
+    QWidget *front = Frame5->childAt(lblCobrand->geometry().center());
+    lblCobrand->setFocusPolicy(front == lblCobrand ? Qt::TabFocus : Qt::NoFocus);
+    lblFullBrand->setFocusPolicy(front == lblFullBrand ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void MainForm::buildHelpMenus(const char *firstSeparator, const char *secondSeparator, const QString &updateCaption)

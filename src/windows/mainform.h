@@ -37,4 +37,10 @@ protected:
     // The menus that follow the window's own File menu.
     void buildHelpMenus(const char *firstSeparator, const char *secondSeparator, const QString &updateCaption);
     void bindSharedCommands();
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Only the offer in front can be seen, so only it takes the focus.
+    void focusFrontOfferOnly();
 };

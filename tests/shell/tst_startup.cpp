@@ -110,6 +110,10 @@ private Q_SLOTS:
         frmMain &input = startProgram();
         QCOMPARE(int(Forms::get<frmNagScreen>().intCoBrandRandomNumber), number);
         QCOMPARE(frontPromotion(input)->objectName(), front);
+        // Only the offer that can be seen takes the focus.
+        QWidget *hidden = frontPromotion(input) == input.lblCobrand ? input.lblFullBrand : input.lblCobrand;
+        QCOMPARE(frontPromotion(input)->focusPolicy(), Qt::TabFocus);
+        QCOMPARE(hidden->focusPolicy(), Qt::NoFocus);
     }
 
     void drawSevenKeepsAnEarlierOrderUntouched()
