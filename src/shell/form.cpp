@@ -17,7 +17,8 @@ Form::Form(const char *name, QSize clientTwips, bool withMenuBar)
     // Tells the windows apart on the desktop, where they all share one caption.
     setWindowRole(QLatin1String(name));
     setWindowTitle(QStringLiteral("VL Vestastra 1.15"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/vestastra.png")));
+    static const QIcon icon(QStringLiteral(":/icons/vestastra.png"));
+    setWindowIcon(icon);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -6,7 +6,9 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
+#include <QHash>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -38,8 +40,17 @@ QColor windowBackground()
 
 QFont fontFor(const Style &style)
 {
+    // A missing face would send every font built from it through the font
+    // configuration's fallback search; looking once and keeping the default font
+    // instead gives the same face for far less.
+    static QHash<QByteArray, bool> installed;
+    const QByteArray face(style.face);
+    auto known = installed.constFind(face);
+    if (known == installed.constEnd())
+        known = installed.insert(face, QFontDatabase::hasFamily(QString::fromLatin1(face)));
     QFont chosen;
-    chosen.setFamilies({QLatin1String(style.face)});
+    if (*known)
+        chosen.setFamilies({QString::fromLatin1(face)});
     chosen.setPointSizeF(style.points);
     chosen.setBold(style.bold);
     chosen.setUnderline(style.underline);

@@ -129,12 +129,19 @@ void frmMain::bindCommands()
 
 void frmMain::onLoad()
 {
+    // Each list is filled in one go: item by item would notify its view every time.
+    QStringList days;
     for (int day = 1; day <= 31; ++day)
-        cboDate->addItem(QString::number(day));
+        days << QString::number(day);
+    QStringList months;
     for (int month = 1; month <= 12; ++month)
-        cboMonth->addItem(QLocale::c().standaloneMonthName(month));
+        months << QLocale::c().standaloneMonthName(month);
+    QStringList years;
     for (int year = 1900; year <= 2050; ++year)
-        cboYear->addItem(QString::number(year));
+        years << QString::number(year);
+    cboDate->addItems(days);
+    cboMonth->addItems(months);
+    cboYear->addItems(years);
     cboDate->setCurrentIndex(0);
     cboMonth->setCurrentIndex(0);
     cboYear->setCurrentIndex(0);

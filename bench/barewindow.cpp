@@ -1,0 +1,47 @@
+// The floor that any Qt Widgets program pays: an application and one window with a
+// label, measured the way bench_startup measures the program.
+//   bench_barewindow [startup]   launch to the window's first paint, in ms
+//   bench_barewindow memory      peak resident memory once the window is painted
+//   bench_barewindow idle S      wake-ups while sitting idle S seconds after start-up
+#include "probe.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    probe::stampLaunch(argv);
+    const std::int64_t atMain = probe::nowNs();
+    const probe::Mode mode = probe::parseMode(argc, argv, {"startup", "memory"}, {"idle"},
+                                              "usage: bench_barewindow [startup | memory | idle SECONDS]\n");
+    probe::setDeadline(30 + mode.count);
+
+    probe::ProbeApplication app(argc, argv);
+    const std::int64_t appReady = probe::nowNs();
+
+    QWidget window;
+    window.setObjectName(QStringLiteral("bareWindow"));
+    auto *layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLabel(QStringLiteral("A bare window"), &window));
+    app.watchPaintOf(window.objectName());
+    window.show();
+    const std::int64_t shown = probe::nowNs();
+    const std::int64_t painted = app.waitForPaint();
+    const double cpuMs = probe::cpuMsSinceLaunch();
+
+    probe::printEnvironment();
+    probe::printFigure("at_main_ms", probe::msSinceLaunch(atMain));
+    probe::printFigure("app_ready_ms", probe::msSinceLaunch(appReady));
+    probe::printFigure("window_shown_ms", probe::msSinceLaunch(shown));
+    probe::printFigure("startup_ms", probe::msSinceLaunch(painted));
+    probe::printFigure("startup_cpu_ms", cpuMs);
+
+    if (mode.name == "memory")
+        std::printf("peak_kib %ld\n", probe::peakResidentKiB());
+    else if (mode.name == "idle")
+        app.reportIdle(1000, mode.count);
+    return 0;
+}

@@ -1,0 +1,129 @@
+// The program's own start-up and reading step, run by the program's code:
+//   bench_startup [startup]   launch to the input window's first paint, in ms
+//   bench_startup reading N   N readings: click to the reading window's first paint,
+//                             then Back: click to the input window's next paint
+//   bench_startup memory      peak resident memory after start-up, a reading and Back
+//   bench_startup idle S      wake-ups while sitting idle S seconds after start-up
+// The settings store and the instance lock carry this probe's name, never the
+// program's; still, run it with a HOME, XDG_CONFIG_HOME and TMPDIR of its own, as
+// bench/run-benchmarks does.
+#include "probe.h"
+
+#include "shell/application.h"
+#include "shell/forms.h"
+#include "windows/frmdisplay.h"
+#include "windows/frmmain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+struct Spans
+{
+    std::vector<double> reading;
+    std::vector<double> back;
+};
+
+double ms(std::int64_t ns)
+{
+    return double(ns) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double worst(const std::vector<double> &values)
+{
+    return *std::max_element(values.begin(), values.end());
+}
+
+// Each reading opens a new reading window, as after any Back: Back discards it.
+Spans runReadings(probe::ProbeApplication &app, int count)
+{
+    frmMain &input = Forms::get<frmMain>();
+    input.txtFirstName->setText(QStringLiteral("ANNA"));
+    input.txtLastName->setText(QStringLiteral("LEE"));
+    input.cboDate->setCurrentIndex(22);
+    input.cboMonth->setCurrentIndex(6);
+    input.cboYear->setCurrentIndex(90);
+
+    Spans spans;
+    for (int i = 0; i < count; ++i) {
+        app.watchPaintOf(QStringLiteral("frmDisplay"));
+        std::int64_t start = probe::nowNs();
+        input.cmdNext->click();
+        spans.reading.push_back(ms(app.waitForPaint() - start));
+
+        frmDisplay *reading = Forms::find<frmDisplay>();
+        if (!reading) {
+            std::fputs("probe: the reading window is not open after the click\n", stderr);
+            std::exit(3);
+        }
+        app.watchPaintOf(QStringLiteral("frmMain"));
+        start = probe::nowNs();
+        reading->cmdBack->click();
+        spans.back.push_back(ms(app.waitForPaint() - start));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return spans;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    probe::stampLaunch(argv);
+    const std::int64_t atMain = probe::nowNs();
+    const probe::Mode mode =
+        probe::parseMode(argc, argv, {"startup", "memory"}, {"reading", "idle"},
+                         "usage: bench_startup [startup | reading COUNT | memory | idle SECONDS]\n");
+    probe::setDeadline(30 + mode.count);
+
+    // The program's own start-up, as runVestastra runs it.
+    probe::ProbeApplication app(argc, argv);
+    const std::int64_t appReady = probe::nowNs();
+
+    app.watchPaintOf(QStringLiteral("frmMain"));
+    if (!startVestastra(app)) {
+        std::fputs("probe: the program ended during start-up; is another probe running?\n", stderr);
+        return 3;
+    }
+    const std::int64_t shown = probe::nowNs();
+    const std::int64_t painted = app.waitForPaint();
+    const double cpuMs = probe::cpuMsSinceLaunch();
+
+    probe::printEnvironment();
+    probe::printFigure("at_main_ms", probe::msSinceLaunch(atMain));
+    probe::printFigure("app_ready_ms", probe::msSinceLaunch(appReady));
+    probe::printFigure("window_shown_ms", probe::msSinceLaunch(shown));
+    probe::printFigure("startup_ms", probe::msSinceLaunch(painted));
+    probe::printFigure("startup_cpu_ms", cpuMs);
+
+    if (mode.name == "reading") {
+        const Spans spans = runReadings(app, mode.count);
+        probe::printFigure("reading_first_ms", spans.reading.front());
+        probe::printFigure("reading_median_ms", median(spans.reading));
+        probe::printFigure("reading_worst_ms", worst(spans.reading));
+        probe::printFigure("back_first_ms", spans.back.front());
+        probe::printFigure("back_median_ms", median(spans.back));
+        probe::printFigure("back_worst_ms", worst(spans.back));
+    } else if (mode.name == "memory") {
+        runReadings(app, 1);
+        std::printf("peak_kib %ld\n", probe::peakResidentKiB());
+    } else if (mode.name == "idle") {
+        // Past the time the text cursor blinks after the last input.
+        app.reportIdle((caretBlinkSeconds + 1) * 1000, mode.count);
+    }
+    return 0;
+}
