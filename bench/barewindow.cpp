@@ -28,16 +28,7 @@ int main(int argc, char *argv[])
     layout->addWidget(new QLabel(QStringLiteral("A bare window"), &window));
     app.watchPaintOf(window.objectName());
     window.show();
-    const std::int64_t shown = probe::nowNs();
-    const std::int64_t painted = app.waitForPaint();
-    const double cpuMs = probe::cpuMsSinceLaunch();
-
-    probe::printEnvironment();
-    probe::printFigure("at_main_ms", probe::msSinceLaunch(atMain));
-    probe::printFigure("app_ready_ms", probe::msSinceLaunch(appReady));
-    probe::printFigure("window_shown_ms", probe::msSinceLaunch(shown));
-    probe::printFigure("startup_ms", probe::msSinceLaunch(painted));
-    probe::printFigure("startup_cpu_ms", cpuMs);
+    app.reportStartUp(atMain, appReady);
 
     if (mode.name == "memory")
         std::printf("peak_kib %ld\n", probe::peakResidentKiB());

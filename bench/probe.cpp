@@ -208,6 +208,20 @@ std::int64_t ProbeApplication::waitForPaint()
     return paintedAt;
 }
 
+void ProbeApplication::reportStartUp(std::int64_t atMain, std::int64_t appReady)
+{
+    const std::int64_t shown = probe::nowNs();
+    const std::int64_t painted = waitForPaint();
+    const double cpuMs = probe::cpuMsSinceLaunch();
+
+    probe::printEnvironment();
+    probe::printFigure("at_main_ms", probe::msSinceLaunch(atMain));
+    probe::printFigure("app_ready_ms", probe::msSinceLaunch(appReady));
+    probe::printFigure("window_shown_ms", probe::msSinceLaunch(shown));
+    probe::printFigure("startup_ms", probe::msSinceLaunch(painted));
+    probe::printFigure("startup_cpu_ms", cpuMs);
+}
+
 void ProbeApplication::reportIdle(int settleMs, int seconds)
 {
     long switches = 0;

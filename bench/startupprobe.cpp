@@ -99,16 +99,7 @@ int main(int argc, char *argv[])
         std::fputs("probe: the program ended during start-up; is another probe running?\n", stderr);
         return 3;
     }
-    const std::int64_t shown = probe::nowNs();
-    const std::int64_t painted = app.waitForPaint();
-    const double cpuMs = probe::cpuMsSinceLaunch();
-
-    probe::printEnvironment();
-    probe::printFigure("at_main_ms", probe::msSinceLaunch(atMain));
-    probe::printFigure("app_ready_ms", probe::msSinceLaunch(appReady));
-    probe::printFigure("window_shown_ms", probe::msSinceLaunch(shown));
-    probe::printFigure("startup_ms", probe::msSinceLaunch(painted));
-    probe::printFigure("startup_cpu_ms", cpuMs);
+    app.reportStartUp(atMain, appReady);
 
     if (mode.name == "reading") {
         const Spans spans = runReadings(app, mode.count);
