@@ -1,18 +1,17 @@
 #include "frmnagscreen2.h"
 
-#include "shell/twips.h"
 #include "keyfilter.h"
 #include "shell/forms.h"
 #include "shell/frmnagscreen.h"
 #include "shell/messagebox.h"
 #include "shell/random.h"
 #include "shell/shutdown.h"
+#include "shell/twips.h"
 #include "web/referral.h"
 #include "web/webcommands.h"
 #include "web/website.h"
 
 #include <QFocusEvent>
-
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -173,6 +173,12 @@ def keys(*names):
     xdotool("key", "--delay", "60", *names)
 
 
+def choose(position):
+    """Picks a list's item by its position with the arrow keys, which, unlike typing the
+    item's text, does not depend on how quickly the keys arrive."""
+    xdotool("key", "--delay", "15", "Home", *["Down"] * position)
+
+
 def type_text(text):
     xdotool("type", "--delay", "60", text)
 
@@ -200,13 +206,14 @@ def test_whole_session():
     keys("Tab", "Tab")
     type_text("lee")
     keys("Tab")
-    type_text("jul")
+    choose(6)
     keys("Tab")
-    type_text("21")
+    choose(20)
     keys("Tab")
-    type_text("1990")
-    month = next(iter(program.nodes(lambda node: node.description == "Date Of Birth month")), None)
-    check(month is not None and month.name == "July", "the month list does not say July")
+    choose(90)
+    for description, shown in (("month", "July"), ("day", "21"), ("year", "1990")):
+        wait_for(lambda: program.nodes(lambda node: node.description == "Date Of Birth " + description
+                                       and node.name == shown), f"the {description} list to say {shown}")
     click(program.node("Get My Vestastra Reading", "push button"))
     program.wait_roles(["frmDisplay"])
 
@@ -304,11 +311,11 @@ def take_screenshots(folder, scale):
     keys("Tab", "Tab")
     type_text("lee")
     keys("Tab")
-    type_text("jul")
+    choose(6)
     keys("Tab")
-    type_text("23")
+    choose(22)
     keys("Tab")
-    type_text("1990")
+    choose(90)
     capture("frmMain", "input-window")
     keys("Tab", "space")
     program.wait_roles(["frmDisplay"])
