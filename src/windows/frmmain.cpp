@@ -120,7 +120,7 @@ void frmMain::bindCommands()
         });
     }
     connect(cmdNext, &QPushButton::clicked, this, [] { ShowReading(); });
-    connect(mnuNext, &QAction::triggered, this, [this] { cmdNext->click(); });
+    connect(mnuNext, &QAction::triggered, this, [] { ShowReading(); });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, [this] { cmdExit->click(); });
     bindSharedCommands();
