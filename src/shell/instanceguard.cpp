@@ -8,6 +8,14 @@
 
 namespace {
 
+// The lock file the guard holds for the program's lifetime: per user, named after
+// the executable, in the temporary folder.
+QString instanceLockPath()
+{
+    const QString name = QStringLiteral("%1-%2.lock").arg(QCoreApplication::applicationName()).arg(getuid());
+    return QDir(QDir::tempPath()).filePath(name);
+}
+
 // A lock file rather than shared memory: the lock of a copy that crashed or was
 // killed names a process that no longer runs, so the next start takes it over.
 class LockFileGuard final : public InstanceGuard
@@ -29,12 +37,6 @@ private:
 };
 
 } // namespace
-
-QString instanceLockPath()
-{
-    const QString name = QStringLiteral("%1-%2.lock").arg(QCoreApplication::applicationName()).arg(getuid());
-    return QDir(QDir::tempPath()).filePath(name);
-}
 
 InstanceGuard &InstanceGuard::system()
 {

@@ -2,8 +2,6 @@
 
 #include "seam.h"
 
-#include <QString>
-
 // Tells whether another copy of this program already runs for this user.
 class InstanceGuard
 {
@@ -13,7 +11,3 @@ public:
 
     static InstanceGuard &system();
 };
-
-// The lock file the guard holds for the program's lifetime: per user, named after
-// the executable, in the temporary folder.
-QString instanceLockPath();

@@ -57,19 +57,38 @@ QFont fontFor(const Style &style)
     return chosen;
 }
 
-// Each kind of control paints its face with its own palette role; only that role is
+namespace {
+
+// Each kind of control paints its face with its own palette roles; only those are
 // set, so the controls inside a coloured container keep their own colours.
+enum class Face { Text, Button, Plain };
+
+Face faceOf(QWidget *control)
+{
+    if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control))
+        return Face::Text;
+    if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control))
+        return Face::Button;
+    return Face::Plain;
+}
+
+} // namespace
+
 void setBackground(QWidget *control, const QColor &colour)
 {
     QPalette palette = control->palette();
-    if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)) {
+    switch (faceOf(control)) {
+    case Face::Text:
         palette.setColor(QPalette::Base, colour);
-    } else if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)) {
+        break;
+    case Face::Button:
         palette.setColor(QPalette::Button, colour);
         palette.setColor(QPalette::Base, colour);
-    } else {
+        break;
+    case Face::Plain:
         palette.setColor(QPalette::Window, colour);
         control->setAutoFillBackground(true);
+        break;
     }
     control->setPalette(palette);
 }
@@ -77,13 +96,17 @@ void setBackground(QWidget *control, const QColor &colour)
 void setForeground(QWidget *control, const QColor &colour)
 {
     QPalette palette = control->palette();
-    if (qobject_cast<QLineEdit *>(control) || qobject_cast<QPlainTextEdit *>(control)) {
+    switch (faceOf(control)) {
+    case Face::Text:
         palette.setColor(QPalette::Text, colour);
-    } else if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QComboBox *>(control)) {
+        break;
+    case Face::Button:
         palette.setColor(QPalette::ButtonText, colour);
         palette.setColor(QPalette::Text, colour);
-    } else {
+        break;
+    case Face::Plain:
         palette.setColor(QPalette::WindowText, colour);
+        break;
     }
     control->setPalette(palette);
 }
