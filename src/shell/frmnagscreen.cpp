@@ -15,7 +15,7 @@ frmNagScreen::frmNagScreen() : Form("frmNagScreen", {0, 0}, false) {}
 void frmNagScreen::onLoad()
 {
     if (Seam<InstanceGuard>::get().anotherIsRunning()) {
-        showMessage(QStringLiteral("Application is already running"), MessageIcon::Information);
+        showMessage(nullptr, QStringLiteral("Application is already running"), MessageIcon::Information);
         UnloadAllAndEnd();
         return;
     }

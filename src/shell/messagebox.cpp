@@ -7,13 +7,18 @@ namespace {
 class QtMessageBoxes final : public MessageBoxes
 {
 public:
-    MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons) override
+    MessageAnswer show(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons) override
     {
+        QWidget *window = owner ? owner->window() : nullptr;
         QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                         applicationTitle(), displayedMessageText(text),
                         buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                         : QMessageBox::Ok);
+                                                         : QMessageBox::Ok,
+                        window);
         box.setTextFormat(Qt::PlainText);
+        // A window that stays on top would otherwise still cover its own message.
+        if (window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            box.setWindowFlag(Qt::WindowStaysOnTopHint);
         const int answer = box.exec();
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;

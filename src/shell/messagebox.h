@@ -4,16 +4,21 @@
 
 #include <QString>
 
+class QWidget;
+
 enum class MessageIcon { Information, Critical };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
-// Modal message boxes, always captioned with the application title.
+// Modal message boxes, always captioned with the application title. A box belongs to
+// the window of its owner, the control the user was working in: it stands above that
+// window and is tied to it, so no window manager can hide it beneath. Only a message
+// at start-up, before any window is up, has no owner.
 class MessageBoxes
 {
 public:
     virtual ~MessageBoxes() = default;
-    virtual MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons) = 0;
+    virtual MessageAnswer show(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons) = 0;
 
     static MessageBoxes &system();
 };
@@ -25,15 +30,15 @@ inline const QString &applicationTitle()
 }
 
 // Shows a message with a single OK button.
-inline void showMessage(const QString &text, MessageIcon icon)
+inline void showMessage(QWidget *owner, const QString &text, MessageIcon icon)
 {
-    Seam<MessageBoxes>::get().show(text, icon, MessageButtons::Ok);
+    Seam<MessageBoxes>::get().show(owner, text, icon, MessageButtons::Ok);
 }
 
 // Asks a question; returns the button pressed.
-inline MessageAnswer askQuestion(const QString &text, MessageIcon icon, MessageButtons buttons)
+inline MessageAnswer askQuestion(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons)
 {
-    return Seam<MessageBoxes>::get().show(text, icon, buttons);
+    return Seam<MessageBoxes>::get().show(owner, text, icon, buttons);
 }
 
 // The text a message box displays: a carriage return alone, or CR LF, becomes a line break.

@@ -28,7 +28,7 @@ QString buildReferralAddress(const QString &referrerName, const QString &referre
     return address;
 }
 
-void SendReferral()
+void SendReferral(QWidget *owner)
 {
     const struct { const QString &value; const char *placeholder; const char *message; } checks[] = {
         {ReferrerName, "Your Name", "Please Enter Your Name"},
@@ -40,7 +40,7 @@ void SendReferral()
     for (const auto &check : checks) {
         const QString value = trimSpaces(check.value);
         if (value.isEmpty() || value == QLatin1String(check.placeholder)) {
-            showMessage(QLatin1String(check.message), MessageIcon::Critical);
+            showMessage(owner, QLatin1String(check.message), MessageIcon::Critical);
             return;
         }
     }

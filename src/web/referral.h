@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // The refer-a-friend values, filled by the exit screen and sent by SendReferral.
 namespace modTellAFriend {
 
@@ -18,8 +20,9 @@ extern QString ReferralAddress;
 QString buildReferralAddress(const QString &referrerName, const QString &referrerEmail, const QString &message,
                              const QString &friendName, const QString &friendEmail);
 
-// Checks the five values; either says which one is missing, or opens the referral page.
-void SendReferral();
+// Checks the five values; either says which one is missing, in a message that belongs
+// to the owner's window, or opens the referral page.
+void SendReferral(QWidget *owner);
 void OpenReferralAddress();
 
 } // namespace modTellAFriend

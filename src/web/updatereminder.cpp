@@ -78,7 +78,7 @@ void UpdateReminder()
 
     MessageAnswer answer = MessageAnswer::No;
     if (step == ReminderStep::Ask) {
-        answer = askQuestion(QStringLiteral("There maybe an update to this software available\r"
+        answer = askQuestion(nullptr, QStringLiteral("There maybe an update to this software available\r"
                                             "Do you want to check for an update?"),
                              MessageIcon::Information, MessageButtons::YesNo);
     }

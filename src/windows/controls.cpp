@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -166,15 +167,31 @@ void Label::activate()
         Q_EMIT clicked();
 }
 
+namespace {
+
+void drawFocusFrame(QWidget *control, int inset = 0)
+{
+    if (!control->hasFocus())
+        return;
+    QPainter painter(control);
+    QStyleOptionFocusRect option;
+    option.initFrom(control);
+    option.rect.adjust(inset, inset, -inset, -inset);
+    control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control);
+}
+
+} // namespace
+
 void Label::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    drawFocusFrame(this);
+}
+
+void Button::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    drawFocusFrame(this, 3);
 }
 
 void Label::setCaption(const QString &caption)
@@ -234,10 +251,59 @@ QFrame *panel(QWidget *container, const char *name, QRect place, const QColor &b
     return control;
 }
 
+namespace {
+
+// Draws a frame's border through the middle of its caption, the caption on a gap in
+// the line, as framed windows of this kind are laid out: the controls placed just
+// below the caption then stay clear of the border. Qt's own style would draw the
+// border below the caption, right across them.
+class FrameStyle : public QProxyStyle
+{
+public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
+    {
+        const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || part != SC_GroupBoxFrame || !frame || frame->text.isEmpty())
+            return rect;
+        const QRect caption = QProxyStyle::subControlRect(control, option, SC_GroupBoxLabel, widget);
+        return frame->rect.adjusted(0, caption.center().y(), 0, 0);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+        if (control != CC_GroupBox || !frame || frame->text.isEmpty()) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        if (frame->subControls & SC_GroupBoxFrame) {
+            const QRectF border = QRectF(subControlRect(CC_GroupBox, frame, SC_GroupBoxFrame, widget))
+                                      .adjusted(0.5, 0.5, -0.5, -0.5);
+            const QRect caption = subControlRect(CC_GroupBox, frame, SC_GroupBoxLabel, widget);
+            painter->save();
+            painter->setClipRegion(QRegion(frame->rect) - caption.adjusted(-2, 0, 2, 0));
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setPen(frame->palette.color(QPalette::Window).darker(140));
+            painter->drawRoundedRect(border, 2, 2);
+            painter->restore();
+        }
+        QStyleOptionGroupBox title = *frame;
+        title.subControls = frame->subControls & ~SC_GroupBoxFrame;
+        QProxyStyle::drawComplexControl(control, &title, painter, widget);
+    }
+};
+
+} // namespace
+
 QGroupBox *frame(QWidget *container, const char *name, const QString &caption, QRect place,
                  const Style &style, const QColor &background, const QColor &text)
 {
+    static FrameStyle frameStyle;
     auto *control = new QGroupBox(caption, container);
+    control->setStyle(&frameStyle);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     control->setFont(fontFor(style));
@@ -254,9 +320,42 @@ QLineEdit *textBox(QWidget *container, const char *name, const QString &text, QR
     return control;
 }
 
+namespace {
+
+// With no caret and no selection the style draws such a box alike with and without
+// the keyboard focus; this one frames itself while it has it.
+class ReadingBox : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QPlainTextEdit::event(event);
+        if (event->type() == QEvent::Paint)
+            drawFocusFrame(this);
+        return handled;
+    }
+
+    void focusInEvent(QFocusEvent *event) override
+    {
+        QPlainTextEdit::focusInEvent(event);
+        update();
+    }
+
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QPlainTextEdit::focusOutEvent(event);
+        update();
+    }
+};
+
+} // namespace
+
 QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place)
 {
-    auto *control = new QPlainTextEdit(container);
+    auto *control = new ReadingBox(container);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     control->setReadOnly(true);
@@ -267,6 +366,7 @@ QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place)
     control->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     control->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     control->setFocusPolicy(Qt::StrongFocus);
+    control->setTabChangesFocus(true);
     return control;
 }
 
@@ -281,7 +381,7 @@ QComboBox *dropDownList(QWidget *container, const char *name, QRect place)
 QPushButton *button(QWidget *container, const char *name, const QString &caption, QRect place,
                     const Style &style)
 {
-    auto *control = new QPushButton(caption, container);
+    auto *control = new Button(caption, container);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     control->setAutoDefault(false);
@@ -292,7 +392,8 @@ QPushButton *button(QWidget *container, const char *name, const QString &caption
 
 QLabel *pictureBox(QWidget *container, const char *name, QRect place)
 {
-    auto *control = new QLabel(container);
+    // A label of ours, so that it shows when it has the keyboard focus.
+    auto *control = new Label(container, 0);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);

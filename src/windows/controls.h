@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 #include <QRect>
 
 class QWidget;
@@ -10,7 +11,6 @@ class QGroupBox;
 class QFrame;
 class QLineEdit;
 class QComboBox;
-class QPushButton;
 class QPlainTextEdit;
 class QAction;
 class QMenu;
@@ -93,6 +93,19 @@ protected:
 
 private:
     int flags;
+};
+
+// A push button that shows when it has the keyboard focus, also when it is flat or
+// the window's default button, which the style draws alike with and without focus.
+class Button : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 QCursor linkCursor();

@@ -92,8 +92,10 @@ void frmDisplay::buildControls()
     buildOffers(at(0, 6840, 8295, 735), Qt::black, at(120, 100, 6105, 615), 0);
     cmdBack = button(Frame5, "cmdBack", QStringLiteral("&Back"), at(6840, 240, 1215, 375), verdana(8.25, true));
 
-    // Tab reaches the tab control through its tab strip.
-    setTabChain({cmdBack, SSTab1->focusProxy(), txtFashionCharacteristics, txtSunSignPositiveTraits, txtSunSignNegativeTraits,
+    // Tab reaches the tab control through its tab strip. The control itself stands just
+    // before its strip, or it would send the focus back to the strip after the links
+    // and Tab would never come round to Back.
+    setTabChain({cmdBack, SSTab1, SSTab1->focusProxy(), txtFashionCharacteristics, txtSunSignPositiveTraits, txtSunSignNegativeTraits,
                  picSunSign, Label61, lblCobrand, lblFullBrand});
     cmdBack->setFocus();
 }

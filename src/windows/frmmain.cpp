@@ -60,6 +60,8 @@ void frmMain::buildControls()
     txtMiddleName = textBox(Frame1, "txtMiddleName", {}, at(2625, 450, 1965, 345));
     txtLastName = textBox(Frame1, "txtLastName", {}, at(4710, 450, 1935, 345));
     for (QLineEdit *box : {txtFirstName, txtMiddleName, txtLastName}) {
+        // The window's regular font: the frame's bold one is for its caption only.
+        box->setFont(font());
         setBackground(box, colour::maroon);
         setForeground(box, Qt::white);
     }
@@ -112,10 +114,10 @@ void frmMain::buildMenus()
 void frmMain::bindCommands()
 {
     for (QLineEdit *box : {txtFirstName, txtMiddleName, txtLastName}) {
-        KeyFilter::install(box, [](int code) {
+        KeyFilter::install(box, [box](int code) {
             const int accepted = filterNameCharacter(code);
             if (accepted == 0)
-                showMessage(QStringLiteral("Please Enter Only Alphabet"), MessageIcon::Information);
+                showMessage(box, QStringLiteral("Please Enter Only Alphabet"), MessageIcon::Information);
             return accepted;
         });
     }
@@ -160,7 +162,7 @@ bool frmMain::ValidateEntries()
     const std::optional<EntryProblem> problem = checkEntries(entries);
     if (!problem)
         return true;
-    showMessage(problem->message, MessageIcon::Information);
+    showMessage(this, problem->message, MessageIcon::Information);
     QWidget *focus = nullptr;
     switch (problem->focus) {
     case EntryField::FirstName: focus = txtFirstName; break;

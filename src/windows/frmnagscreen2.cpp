@@ -143,7 +143,7 @@ void frmNagScreen2::bindCommands()
         KeyFilter::install(box, [box](int code) {
             if (code != ' ')
                 return code;
-            showMessage(QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
+            showMessage(box, QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
             box->setFocus();
             return 0;
         });
@@ -164,10 +164,10 @@ void frmNagScreen2::submit()
     FriendEmail = trimSpaces(txtFriendEmail->text());
     const QString problem = emailProblem(ReferrerEmail, FriendEmail);
     if (!problem.isEmpty()) {
-        showMessage(problem, MessageIcon::Critical);
+        showMessage(this, problem, MessageIcon::Critical);
         return;
     }
-    SendReferral();
+    SendReferral(this);
 }
 
 // A check box used as a link: each click opens the home page once and the box
@@ -244,6 +244,8 @@ void frmNagScreen2::buildControls()
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
     txtMessage->setGeometry(at(4800, 3600, 1815, 495));
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on, as in every other box: the message never holds a typed tab.
+    txtMessage->setTabChangesFocus(true);
     txtMessage->setFont(fontFor(windowFont));
     txtMessage->setAccessibleName(QStringLiteral("Your Message"));
 
@@ -254,7 +256,7 @@ void frmNagScreen2::buildControls()
                                   "numerology and the occult, each one as simple to use as this one.\n\n"
                                   "Try them for yourself, and share them with your friends and family!"),
                    at(120, 360, 3495, 3855), verdana(9), Qt::white, Transparent | Wraps);
-    lblGoToHome = label(Frame6, "lblGoToHome", QStringLiteral("Browse our free software catalogue"),
+    lblGoToHome = label(Frame6, "lblGoToHome", QStringLiteral("See our free software catalogue"),
                         at(75, 4250, 3585, 210), verdana(9, true, true), colour::yellow,
                         Link | Transparent | SizedToText);
 

@@ -88,7 +88,9 @@ bool KeyFilter::filterInputMethod(QWidget *box, QEvent *event)
     if (accepted == commit)
         return false;
     QInputMethodEvent filtered(input->preeditString(), input->attributes());
-    filtered.setCommitString(accepted, input->replacementStart(), input->replacementLength());
+    // A refused commit replaces nothing either: the box keeps its text as it was.
+    if (!accepted.isEmpty())
+        filtered.setCommitString(accepted, input->replacementStart(), input->replacementLength());
     forwarding = true;
     QCoreApplication::sendEvent(box, &filtered);
     forwarding = false;

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 class TestMessageBox : public QObject
 {
@@ -49,8 +50,8 @@ private Q_SLOTS:
             modal = box->isModal();
             box->button(QMessageBox::StandardButton(press))->click();
         });
-        const MessageAnswer result = MessageBoxes::system().show(QStringLiteral("Text"), MessageIcon(icon),
-                                                                 MessageButtons(buttons));
+        const MessageAnswer result = MessageBoxes::system().show(nullptr, QStringLiteral("Text"),
+                                                                 MessageIcon(icon), MessageButtons(buttons));
         QCOMPARE(int(result), answer);
         QCOMPARE(caption, QStringLiteral("VL Vestastra"));
         QVERIFY(modal);
@@ -59,6 +60,39 @@ private Q_SLOTS:
         QCOMPARE(shownButtons, MessageButtons(buttons) == MessageButtons::Ok
                                    ? QMessageBox::StandardButtons(QMessageBox::Ok)
                                    : QMessageBox::Yes | QMessageBox::No);
+    }
+
+    void boxBelongsToItsOwnersWindow_data()
+    {
+        QTest::addColumn<bool>("staysOnTop");
+        QTest::newRow("plain window") << false;
+        QTest::newRow("window that stays on top") << true;
+    }
+
+    // A box tied to the window it is about, and above it even when that window stays
+    // on top of all others: no window manager can then hide it beneath.
+    void boxBelongsToItsOwnersWindow()
+    {
+        QFETCH(bool, staysOnTop);
+        QWidget window;
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, staysOnTop);
+        auto *control = new QWidget(&window);
+        window.show();
+        QWidget *parent = nullptr;
+        bool onTop = false;
+        QWindow *transientFor = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            parent = box->parentWidget();
+            onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            transientFor = box->windowHandle()->transientParent();
+            box->button(QMessageBox::Ok)->click();
+        });
+        MessageBoxes::system().show(control, QStringLiteral("Text"), MessageIcon::Critical, MessageButtons::Ok);
+        QCOMPARE(parent, &window);
+        QCOMPARE(transientFor, window.windowHandle());
+        QCOMPARE(onTop, staysOnTop);
     }
 
     void carriageReturnBreaksTheLine()
@@ -72,8 +106,8 @@ private Q_SLOTS:
     {
         FakeMessageBoxes boxes;
         boxes.answers.push_back(MessageAnswer::Yes);
-        showMessage(QStringLiteral("Plain"), MessageIcon::Critical);
-        QCOMPARE(askQuestion(QStringLiteral("Sure?"), MessageIcon::Information, MessageButtons::YesNo),
+        showMessage(nullptr, QStringLiteral("Plain"), MessageIcon::Critical);
+        QCOMPARE(askQuestion(nullptr, QStringLiteral("Sure?"), MessageIcon::Information, MessageButtons::YesNo),
                  MessageAnswer::Yes);
         QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("Plain"), QStringLiteral("Sure?")}));
         QCOMPARE(boxes.shown.first().icon, MessageIcon::Critical);

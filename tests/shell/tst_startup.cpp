@@ -65,6 +65,8 @@ private Q_SLOTS:
         Forms::get<frmNagScreen>();
         QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Application is already running")});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
+        // No window is up yet for the message to belong to.
+        QCOMPARE(platform->messages.owners(), QStringList{QString()});
         QVERIFY(Forms::hasEnded());
         QVERIFY(Forms::loaded().isEmpty());
         QCOMPARE(platform->random.seeds, 0);

@@ -21,12 +21,14 @@
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
 
 struct ShownMessage
 {
+    QString owner; // the objectName of the window the box belongs to; empty for none
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
@@ -35,9 +37,9 @@ struct ShownMessage
 class FakeMessageBoxes : public MessageBoxes
 {
 public:
-    MessageAnswer show(const QString &text, MessageIcon icon, MessageButtons buttons) override
+    MessageAnswer show(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons) override
     {
-        shown.append({text, icon, buttons});
+        shown.append({owner ? owner->window()->objectName() : QString(), text, icon, buttons});
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         if (answers.empty())
@@ -52,6 +54,15 @@ public:
         QStringList all;
         for (const ShownMessage &message : shown)
             all.append(message.text);
+        return all;
+    }
+
+    // The window each box belonged to, in the order shown.
+    QStringList owners() const
+    {
+        QStringList all;
+        for (const ShownMessage &message : shown)
+            all.append(message.owner);
         return all;
     }
 

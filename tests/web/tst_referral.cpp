@@ -53,7 +53,7 @@ private Q_SLOTS:
     {
         fill(QStringLiteral("Ann"), QStringLiteral("ann@mail.example"), QStringLiteral("Your Message\r\n"),
              QStringLiteral("Bob"), QStringLiteral("bob@mail.example"));
-        SendReferral();
+        SendReferral(nullptr);
         QVERIFY(platform->messages.shown.isEmpty());
         QCOMPARE(platform->desktop.opened, QStringList{ReferralAddress});
         QVERIFY(ReferralAddress.contains(QLatin1String("&taf3=Your%20Message%0D%0A&taf4=")));
@@ -91,13 +91,16 @@ private Q_SLOTS:
         QFETCH(QStringList, values);
         QFETCH(QString, message);
         fill(values[0], values[1], values[2], values[3], values[4]);
-        SendReferral();
+        QWidget owner;
+        owner.setObjectName(QStringLiteral("owner"));
+        SendReferral(&owner);
         if (message.isEmpty()) {
             QCOMPARE(platform->desktop.opened.size(), 1);
             return;
         }
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Critical);
+        QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("owner")});
         QVERIFY(platform->desktop.opened.isEmpty());
     }
 

@@ -114,6 +114,7 @@ private Q_SLOTS:
             QCOMPARE(box->text(), QStringLiteral("ab"));
             QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Email Address Cannot Contain Space")});
             QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Critical);
+            QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmNagScreen2")});
             QCOMPARE(QApplication::focusWidget(), box);
         }
         QTest::keyClick(exitScreen->txtName, Qt::Key_Space);
@@ -153,6 +154,9 @@ private Q_SLOTS:
         submit(name, email, QStringLiteral("Bob"), friendEmail);
         QCOMPARE(modTellAFriend::ReferrerEmail, email.trimmed());
         QCOMPARE(platform->messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+        // Every check's box belongs to the exit screen, the referral's own checks too.
+        QCOMPARE(platform->messages.owners(),
+                 message.isEmpty() ? QStringList() : QStringList{QStringLiteral("frmNagScreen2")});
         QCOMPARE(platform->desktop.opened.size(), message.isEmpty() ? 1 : 0);
         QVERIFY(exitScreen->isVisible());
         QCOMPARE(exitScreen->txtEmail->text(), email);

@@ -23,10 +23,10 @@ void sendKey(QWidget *box, Qt::Key key, const QString &text, Qt::KeyboardModifie
     QApplication::sendEvent(box, &release);
 }
 
-void commit(QWidget *box, const QString &text)
+void commit(QWidget *box, const QString &text, int replaceFrom = 0, int replaceLength = 0)
 {
     QInputMethodEvent event;
-    event.setCommitString(text);
+    event.setCommitString(text, replaceFrom, replaceLength);
     QApplication::sendEvent(box, &event);
 }
 
@@ -111,6 +111,7 @@ private Q_SLOTS:
         QCOMPARE(input->txtFirstName->text(), QStringLiteral("AB"));
         QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
+        QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("PASTED"));
     }
 
@@ -139,16 +140,35 @@ private Q_SLOTS:
         QVERIFY(platform->messages.shown.isEmpty());
     }
 
+    void inputMethodTextIsFiltered_data()
+    {
+        QTest::addColumn<QString>("commit");
+        QTest::addColumn<int>("replaceFrom");
+        QTest::addColumn<int>("replaceLength");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("letter, upper-cased") << QStringLiteral("b") << 0 << 0 << QStringLiteral("ABCB") << 0;
+        QTest::newRow("accented letter") << QStringLiteral("\u00e9") << 0 << 0 << QStringLiteral("ABC") << 1;
+        QTest::newRow("one bad character refuses all") << QStringLiteral("ok9") << 0 << 0 << QStringLiteral("ABC")
+                                                       << 1;
+        QTest::newRow("accepted replacement") << QStringLiteral("x") << -1 << 1 << QStringLiteral("ABX") << 0;
+        QTest::newRow("refused replacement keeps the text") << QStringLiteral("\u00e9") << -1 << 1
+                                                            << QStringLiteral("ABC") << 1;
+        QTest::newRow("refused removal keeps the text") << QStringLiteral("7") << -3 << 3 << QStringLiteral("ABC")
+                                                        << 1;
+    }
+
     void inputMethodTextIsFiltered()
     {
-        commit(input->txtFirstName, QStringLiteral("b"));
-        QCOMPARE(input->txtFirstName->text(), QStringLiteral("B"));
-        commit(input->txtFirstName, QStringLiteral("\u00e9"));
-        QCOMPARE(input->txtFirstName->text(), QStringLiteral("B"));
-        QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
-        commit(input->txtFirstName, QStringLiteral("ok9"));
-        QCOMPARE(input->txtFirstName->text(), QStringLiteral("B"));
-        QCOMPARE(platform->messages.shown.size(), 2);
+        QFETCH(QString, commit);
+        QFETCH(int, replaceFrom);
+        QFETCH(int, replaceLength);
+        QFETCH(QString, result);
+        QFETCH(int, messages);
+        input->txtFirstName->setText(QStringLiteral("ABC"));
+        ::commit(input->txtFirstName, commit, replaceFrom, replaceLength);
+        QCOMPARE(input->txtFirstName->text(), result);
+        QCOMPARE(platform->messages.texts(), QStringList(messages, onlyAlphabet));
     }
 
     void validationMessagesAndFocus_data()
@@ -175,6 +195,7 @@ private Q_SLOTS:
         input->cmdNext->click();
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
+        QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         QVERIFY(input->isVisible());
         QVERIFY(!Forms::find<frmDisplay>());
@@ -233,6 +254,7 @@ private Q_SLOTS:
             return;
         }
         QCOMPARE(platform->messages.texts(), QStringList{message});
+        QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
         QCOMPARE(QApplication::focusWidget(), input->cmdNext);
         QVERIFY(!Forms::find<frmDisplay>());
     }

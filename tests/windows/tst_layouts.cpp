@@ -14,6 +14,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QComboBox>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -43,6 +45,36 @@ QWidget *nextTabStop(QWidget *from)
             return next;
     }
     return from;
+}
+
+// The controls of a window that Tab can reach, as a user sees them.
+QList<QWidget *> tabStops(QWidget &window)
+{
+    QList<QWidget *> stops;
+    for (QWidget *control : window.findChildren<QWidget *>()) {
+        if ((control->focusPolicy() & Qt::TabFocus) && !control->focusProxy() && control->isVisibleTo(&window)
+            && control->isEnabled())
+            stops.append(control);
+    }
+    return stops;
+}
+
+// Everything the user could have typed into, to see that walking changed nothing.
+QStringList typedTexts(QWidget &window)
+{
+    QStringList texts;
+    for (auto *box : window.findChildren<QLineEdit *>())
+        texts << box->text();
+    for (auto *box : window.findChildren<QPlainTextEdit *>())
+        texts << box->toPlainText();
+    return texts;
+}
+
+void activate(QWidget &window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 } // namespace
@@ -261,6 +293,132 @@ private Q_SLOTS:
         for (int i = 0; i < tabs; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), hidden);
+    }
+
+    void everyWindow_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::newRow("input") << QStringLiteral("frmMain");
+        QTest::newRow("reading") << QStringLiteral("frmDisplay");
+        QTest::newRow("about") << QStringLiteral("frmAbout");
+        QTest::newRow("exit") << QStringLiteral("frmNagScreen2");
+    }
+
+    // Tab visits every control once and comes back round; Shift+Tab walks the same
+    // round backwards; neither types anything into the boxes it passes.
+    void tabWalksRoundTheWindow_data() { everyWindow_data(); }
+
+    void tabWalksRoundTheWindow()
+    {
+        QFETCH(QString, form);
+        Form &window = formNamed(form);
+        activate(window);
+        const QStringList textsBefore = typedTexts(window);
+        const QList<QWidget *> stops = tabStops(window);
+        QWidget *first = QApplication::focusWidget();
+        QVERIFY(first);
+        QList<QWidget *> forwards{first};
+        for (int i = 0; i < 2 * stops.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == first)
+                break;
+            forwards.append(QApplication::focusWidget());
+        }
+        QCOMPARE(QApplication::focusWidget()->objectName(), first->objectName());
+        QCOMPARE(QSet<QWidget *>(forwards.begin(), forwards.end()), QSet<QWidget *>(stops.begin(), stops.end()));
+        QCOMPARE(forwards.size(), stops.size());
+        QList<QWidget *> backwards{first};
+        for (int i = 1; i < forwards.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            backwards.prepend(QApplication::focusWidget());
+        }
+        backwards.prepend(first);
+        backwards.removeLast();
+        QCOMPARE(backwards, forwards);
+        QCOMPARE(typedTexts(window), textsBefore);
+    }
+
+    // Every control that takes the keyboard focus looks different when it has it.
+    void focusShows_data() { everyWindow_data(); }
+
+    void focusShows()
+    {
+        QFETCH(QString, form);
+        Form &window = formNamed(form);
+        activate(window);
+        const QList<QWidget *> stops = tabStops(window);
+        QVERIFY(stops.size() > 1);
+        // As after the user's first Tab: styles draw focus frames only from then on.
+        window.setAttribute(Qt::WA_KeyboardFocusChange);
+        for (QWidget *control : stops) {
+            QWidget *other = stops.first() == control ? stops.last() : stops.first();
+            other->setFocus(Qt::TabFocusReason);
+            const QImage without = control->grab().toImage();
+            control->setFocus(Qt::TabFocusReason);
+            QCOMPARE(QApplication::focusWidget(), control);
+            const QImage with = control->grab().toImage();
+            if (qEnvironmentVariableIsSet("SAVE_GRABS")) { with.save(QStringLiteral("/tmp/shots/f-") + control->objectName() + QStringLiteral("-with.png")); without.save(QStringLiteral("/tmp/shots/f-") + control->objectName() + QStringLiteral("-without.png")); }
+            QVERIFY2(with != without, qPrintable(control->objectName() + QLatin1String(" shows no focus")));
+        }
+    }
+
+    // A frame's caption font is its caption's alone: the boxes and lists in it keep
+    // the window's regular text.
+    void typedTextIsRegular_data() { everyWindow_data(); }
+
+    void typedTextIsRegular()
+    {
+        QFETCH(QString, form);
+        Form &window = formNamed(form);
+        QList<QWidget *> boxes;
+        for (auto *box : window.findChildren<QLineEdit *>())
+            boxes << box;
+        for (auto *box : window.findChildren<QPlainTextEdit *>())
+            boxes << box;
+        for (auto *list : window.findChildren<QComboBox *>())
+            boxes << list;
+        for (QWidget *box : std::as_const(boxes))
+            QVERIFY2(!box->font().bold(), qPrintable(box->objectName()));
+    }
+
+    // No control inside a frame touches the frame's border or its caption: drawn
+    // without its controls, the frame shows nothing but its background where each
+    // control stands, nor in a pixel's margin round it.
+    void framesKeepClearOfTheirContents_data() { everyWindow_data(); }
+
+    void framesKeepClearOfTheirContents()
+    {
+        QFETCH(QString, form);
+        Form &window = formNamed(form);
+        window.show();
+        for (QGroupBox *frame : window.findChildren<QGroupBox *>()) {
+            QList<QWidget *> controls;
+            for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                // A control placed wholly outside its frame is hidden there on purpose.
+                if (!control->isHidden() && frame->rect().intersects(control->geometry()))
+                    controls.append(control);
+            }
+            for (QWidget *control : std::as_const(controls))
+                control->hide();
+            const QImage drawn = frame->grab().toImage();
+            for (QWidget *control : std::as_const(controls))
+                control->show();
+            const qreal scale = drawn.devicePixelRatio();
+            const QRgb background = frame->palette().color(QPalette::Window).rgb();
+            for (const QWidget *control : std::as_const(controls)) {
+                const QRect margin = control->geometry().adjusted(-1, -1, 1, 1);
+                const QRect pixels = QRectF(QPointF(margin.topLeft()) * scale, QSizeF(margin.size()) * scale)
+                                         .toAlignedRect()
+                                         .intersected(drawn.rect());
+                int touching = 0;
+                for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+                    for (int x = pixels.left(); x <= pixels.right(); ++x)
+                        touching += drawn.pixel(x, y) != background;
+                }
+                QVERIFY2(touching == 0, qPrintable(frame->objectName() + QLatin1Char('/') + control->objectName()
+                                                   + QLatin1String(" meets the frame's border or caption")));
+            }
+        }
     }
 
     void firstControlHasTheFocus_data()
