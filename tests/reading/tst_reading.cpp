@@ -254,7 +254,7 @@ private Q_SLOTS:
         reading.mnuAbout->trigger();
         QCOMPARE(texts, (QStringList{QStringLiteral("VL Vestastra 1.15"),
                                      QStringLiteral("Click here for more details.")}));
-        QCOMPARE(platform->desktop.opened, QStringList{QStringLiteral("http://help.vestastra.example/fully-branded.html")});
+        QCOMPARE(platform->desktop.opened, QStringList{helpSite() + QLatin1String("/fully-branded.html")});
         QVERIFY(reading.isVisible());
     }
 
@@ -263,8 +263,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("address");
-        const QString main = QStringLiteral("http://www.vestastra.example");
-        const QString help = QStringLiteral("http://help.vestastra.example");
+        const QString main = mainSite();
+        const QString help = helpSite();
         const QString online = main + QStringLiteral("/vl-free-vestastra/vl-free-vestastra-help.html");
         const QString update = main + QStringLiteral("/vl-free-vestastra/download-vl-free-vestastra.html");
         for (const char *form : {"frmMain", "frmDisplay"}) {

@@ -26,6 +26,17 @@
 #include <deque>
 #include <functional>
 
+// The maker's two sites this build was configured for, as the tests expect them.
+inline QString mainSite()
+{
+    return QStringLiteral(EXPECTED_MAIN_SITE);
+}
+
+inline QString helpSite()
+{
+    return QStringLiteral(EXPECTED_HELP_SITE);
+}
+
 struct ShownMessage
 {
     QString owner; // the objectName of the window the box belongs to; empty for none

@@ -36,7 +36,7 @@ private Q_SLOTS:
         const QUrl url(address, QUrl::StrictMode);
         QVERIFY2(url.isValid(), qPrintable(address));
         QCOMPARE(url.scheme(), QStringLiteral("http"));
-        QCOMPARE(url.host(), QStringLiteral("www.vestastra.example"));
+        QCOMPARE(url.host(), QUrl(mainSite()).host());
         QCOMPARE(url.path(), QStringLiteral("/vlxs-refer-a-friend.php"));
         QVERIFY(url.fragment().isNull());
         const QUrlQuery query(url);
@@ -46,7 +46,7 @@ private Q_SLOTS:
             QCOMPARE(items[i].first, QStringLiteral("taf%1").arg(i + 1));
         for (int i = 0; i < 5; ++i)
             QCOMPARE(items[i].second, values[i]);
-        QCOMPARE(items[5].second, QStringLiteral("http://www.vestastra.example/vl-free-vestastra/"));
+        QCOMPARE(items[5].second, mainSite() + QLatin1String("/vl-free-vestastra/"));
     }
 
     void sendingOpensOnePage()

@@ -121,7 +121,7 @@ private Q_SLOTS:
         platform->desktop.onOpen = [&] { storedAtOpen = DecodeSetting(stored()); };
         UpdateReminder();
         QCOMPARE(platform->desktop.opened,
-                 QStringList{QStringLiteral("http://www.vestastra.example/vl-free-vestastra/download-vl-free-vestastra.html")});
+                 QStringList{mainSite() + QLatin1String("/vl-free-vestastra/download-vl-free-vestastra.html")});
         QCOMPARE(storedAtOpen, QStringLiteral("2026-12-08"));
     }
 
