@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
@@ -23,21 +22,6 @@
 #include <QStyleOptionFocusRect>
 
 namespace controls {
-
-namespace colour {
-QColor buttonFace()
-{
-    return QApplication::palette().color(QPalette::Window);
-}
-QColor buttonText()
-{
-    return QApplication::palette().color(QPalette::ButtonText);
-}
-QColor windowBackground()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
-} // namespace colour
 
 QFont fontFor(const Style &style)
 {

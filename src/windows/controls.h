@@ -31,9 +31,11 @@ inline const QColor yellow{255, 255, 0};
 inline const QColor olive{192, 192, 0};
 inline const QColor blue{0, 0, 192};
 inline const QColor lightBlue{124, 165, 231};
-QColor buttonFace();
-QColor buttonText();
-QColor windowBackground();
+// The desktop's classic light colours, where a colour of the window goes with one
+// the program fixes: the desktop's own scheme, dark perhaps, would leave it unreadable.
+inline const QColor buttonFace{240, 240, 240};
+inline const QColor buttonText{0, 0, 0};
+inline const QColor windowBackground{255, 255, 255};
 } // namespace colour
 
 struct Style

@@ -22,7 +22,7 @@ frmAbout::frmAbout() : Form("frmAbout", {6825, 3870}, false)
 void frmAbout::buildControls()
 {
     QWidget *window = clientArea();
-    const QColor face = colour::buttonFace();
+    const QColor face = colour::buttonFace;
 
     Picture1 = pictureBox(window, "Picture1", at(120, 120, 480, 480));
     Picture1->setPixmap(windowIcon().pixmap(Picture1->size()));

@@ -7,6 +7,7 @@
 #include "shell/twips.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,13 +32,13 @@ Label *heading(QWidget *page, const char *name, const char *caption, QRect place
 
 Label *sunSignValue(QWidget *page, const char *name, QRect place)
 {
-    return label(page, name, {}, place, verdana(8.25, true), colour::buttonFace(),
+    return label(page, name, {}, place, verdana(8.25, true), colour::buttonFace,
                  Transparent | Centred | SizedToText);
 }
 
 Label *fashionValue(QWidget *page, const char *name, QRect place)
 {
-    return label(page, name, {}, place, verdana(8.25, true), colour::maroon, scaleFlags, colour::buttonFace());
+    return label(page, name, {}, place, verdana(8.25, true), colour::maroon, scaleFlags, colour::buttonFace);
 }
 
 QPlainTextEdit *longText(QWidget *page, const char *name, const char *heading, QRect place)
@@ -45,7 +46,7 @@ QPlainTextEdit *longText(QWidget *page, const char *name, const char *heading, Q
     QPlainTextEdit *box = readingBox(page, name, place);
     box->setAccessibleName(QLatin1String(heading));
     setBackground(box, colour::maroon);
-    setForeground(box, colour::buttonFace());
+    setForeground(box, colour::buttonFace);
     return box;
 }
 
@@ -83,6 +84,11 @@ void frmDisplay::buildControls()
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setGeometry(at(0, 600, 8295, 6255));
     SSTab1->setDocumentMode(true);
+    // The tab strip takes no colours of the window around it: its captions and faces
+    // are wholly the desktop's, readable in any colour scheme.
+    QPalette desktop = QApplication::palette(SSTab1);
+    desktop.setResolveMask(~QPalette::ResolveMask(0));
+    SSTab1->setPalette(desktop);
     Frame4 = pageFrame(SSTab1, "Frame4", QStringLiteral("Sun Sign Profile"));
     Frame3 = pageFrame(SSTab1, "Frame3", QStringLiteral("Fashion Profile"));
     buildSunSignPage();
@@ -117,7 +123,7 @@ void frmDisplay::buildSunSignPage()
     Label17 = heading(page, "Label17", "Compatibility", at(6337, 2640, 1290, 195));
     lblSunSignCompatibility = sunSignValue(page, "lblSunSignCompatibility", at(6472, 3000, 1020, 195));
     picSunSign = pictureBox(page, "picSunSign", at(2640, 240, 3000, 3000));
-    setBackground(picSunSign, colour::windowBackground());
+    setBackground(picSunSign, colour::windowBackground);
     picSunSign->setAccessibleDescription(QStringLiteral("Your sun sign's picture"));
     Label13 = heading(page, "Label13", "Positive Traits", at(3480, 3400, 1410, 195));
     txtSunSignPositiveTraits = longText(page, "txtSunSignPositiveTraits", "Positive Traits", at(240, 3640, 7815, 900));

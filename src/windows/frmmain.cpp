@@ -35,7 +35,7 @@ frmMain::frmMain() : MainForm("frmMain", {7455, 4455})
 void frmMain::buildControls()
 {
     QWidget *window = clientArea();
-    const QColor face = colour::buttonFace();
+    const QColor face = colour::buttonFace;
 
     buildBanner(at(0, 0, 7455, 615), at(120, 120, 7200, 465));
     Label2 = label(window, "Label2",
@@ -84,6 +84,7 @@ void frmMain::buildControls()
     // Below the visible client area: reached only from the keyboard.
     cmdExit = button(window, "cmdExit", QStringLiteral("E&xit"), at(5040, 5640, 2085, 315));
     setBackground(cmdExit, colour::lightBlue);
+    setForeground(cmdExit, colour::buttonText);
 
     setTabChain({txtFirstName, txtMiddleName, txtLastName, cboMonth, cboDate, cboYear, cmdNext, cmdExit, Label61,
                  lblCobrand, lblFullBrand});

@@ -206,7 +206,7 @@ QString frmNagScreen2::supportMessage(int number)
 void frmNagScreen2::buildControls()
 {
     QWidget *window = clientArea();
-    const QColor text = colour::buttonText();
+    const QColor text = colour::buttonText;
     const Style windowFont = msSansSerif(8.25);
 
     Picture1 = pictureBox(window, "Picture1", at(360, 120, 540, 540));

@@ -17,14 +17,14 @@ MainForm::MainForm(const char *name, QSize clientTwips) : Form(name, clientTwips
 
 void MainForm::buildBanner(QRect banner, QRect forum)
 {
-    Frame2 = panel(clientArea(), "Frame2", banner, colour::buttonFace());
+    Frame2 = panel(clientArea(), "Frame2", banner, colour::buttonFace);
     Label61 = label(Frame2, "Label61", captions::forumPromotion(), forum, verdana(9, true, true), colour::purple,
                     Link | Transparent | Centred);
 }
 
 void MainForm::buildOffers(QRect panelPlace, const QColor &panelText, QRect offers, int alignment)
 {
-    const QColor face = colour::buttonFace();
+    const QColor face = colour::buttonFace;
     Frame5 = panel(clientArea(), "Frame5", panelPlace, face);
     setForeground(Frame5, panelText);
     const Style offer = verdana(8.25, true, true);
