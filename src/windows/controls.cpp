@@ -21,6 +21,8 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
+
 namespace controls {
 
 QFont fontFor(const Style &style)
@@ -243,13 +245,22 @@ namespace {
 // border below the caption, right across them.
 class FrameStyle : public QProxyStyle
 {
+    static constexpr int captionIndent = 6;
+
 public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
                          const QWidget *widget) const override
     {
         const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
         const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-        if (control != CC_GroupBox || part != SC_GroupBoxFrame || !frame || frame->text.isEmpty())
+        if (control != CC_GroupBox || !frame || frame->text.isEmpty())
+            return rect;
+        if (part == SC_GroupBoxLabel) {
+            // The caption stands a little in from the corner, on its gap in the line.
+            const int indent = std::clamp(frame->rect.right() - rect.right() - 1, 0, captionIndent);
+            return rect.translated(indent, 0);
+        }
+        if (part != SC_GroupBoxFrame)
             return rect;
         const QRect caption = QProxyStyle::subControlRect(control, option, SC_GroupBoxLabel, widget);
         return frame->rect.adjusted(0, caption.center().y(), 0, 0);
