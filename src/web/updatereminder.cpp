@@ -78,7 +78,9 @@ void UpdateReminder()
 
     MessageAnswer answer = MessageAnswer::No;
     if (step == ReminderStep::Ask) {
-        answer = askQuestion(nullptr, QStringLiteral("There maybe an update to this software available\r"
+        // Asked at start-up, before any window is up: the box has no window to belong to.
+        answer = askQuestion(nullptr,
+                             QStringLiteral("There maybe an update to this software available\r"
                                             "Do you want to check for an update?"),
                              MessageIcon::Information, MessageButtons::YesNo);
     }

@@ -107,6 +107,7 @@ private Q_SLOTS:
         QCOMPARE(platform->messages.texts(), QStringList{question});
         QCOMPARE(platform->messages.shown.first().buttons, MessageButtons::YesNo);
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
+        QCOMPARE(platform->messages.owners(), QStringList{QString()});
         QCOMPARE(DecodeSetting(stored()), QStringLiteral("2026-12-08"));
         QVERIFY(platform->desktop.opened.isEmpty());
         UpdateReminder();
