@@ -9,14 +9,13 @@
 // bench/run-benchmarks does.
 #include "probe.h"
 
-#include "shell/application.h"
-#include "shell/forms.h"
-#include "windows/frmdisplay.h"
-#include "windows/frmmain.h"
+#include "app/application.h"
+#include "platform/forms.h"
+#include "samplereading.h"
+#include "windows/inputwindow.h"
+#include "windows/readingwindow.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QAbstractButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -51,28 +50,24 @@ double worst(const std::vector<double> &values)
 // Each reading opens a new reading window, as after any Back: Back discards it.
 Spans runReadings(probe::ProbeApplication &app, int count)
 {
-    frmMain &input = Forms::get<frmMain>();
-    input.txtFirstName->setText(QStringLiteral("ANNA"));
-    input.txtLastName->setText(QStringLiteral("LEE"));
-    input.cboDate->setCurrentIndex(22);
-    input.cboMonth->setCurrentIndex(6);
-    input.cboYear->setCurrentIndex(90);
+    InputWindow &input = Forms::load<InputWindow>();
+    enterSampleReading(input);
 
     Spans spans;
     for (int i = 0; i < count; ++i) {
         app.watchPaintOf(QStringLiteral("frmDisplay"));
         std::int64_t start = probe::nowNs();
-        input.cmdNext->click();
+        askForReading(input);
         spans.reading.push_back(ms(app.waitForPaint() - start));
 
-        frmDisplay *reading = Forms::find<frmDisplay>();
+        ReadingWindow *reading = Forms::find<ReadingWindow>();
         if (!reading) {
             std::fputs("probe: the reading window is not open after the click\n", stderr);
             std::exit(3);
         }
         app.watchPaintOf(QStringLiteral("frmMain"));
         start = probe::nowNs();
-        reading->cmdBack->click();
+        reading->findChild<QAbstractButton *>(QStringLiteral("cmdBack"))->click();
         spans.back.push_back(ms(app.waitForPaint() - start));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

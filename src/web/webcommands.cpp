@@ -1,33 +1,12 @@
 #include "webcommands.h"
 
-#include "shell/desktop.h"
-#include "website.h"
+#include "core/website.h"
+#include "platform/desktop.h"
 
-QString pageAddress(WebPage page)
-{
-    switch (page) {
-    case WebPage::OnlineHelp:
-        return website::mainSite() + QLatin1String("/vl-free-vestastra/vl-free-vestastra-help.html");
-    case WebPage::HomePage:
-        return website::mainSite();
-    case WebPage::UpdatePage:
-        return website::mainSite() + QLatin1String("/vl-free-vestastra/download-vl-free-vestastra.html");
-    case WebPage::SoftwareCatalogue:
-        return website::mainSite() + QLatin1String("/tessivane");
-    case WebPage::DonatePage:
-        return website::helpSite() + QLatin1String("/donate.html");
-    case WebPage::FullBrandPage:
-        return website::helpSite() + QLatin1String("/fully-branded.html");
-    case WebPage::CoBrandPage:
-        return website::helpSite() + QLatin1String("/co-brand.html");
-    }
-    return {};
-}
-
-void OpenOnlineHelp() { openAddress(pageAddress(WebPage::OnlineHelp)); }
-void OpenHomePage() { openAddress(pageAddress(WebPage::HomePage)); }
-void OpenUpdatePage() { openAddress(pageAddress(WebPage::UpdatePage)); }
-void OpenSoftwareCatalogue() { openAddress(pageAddress(WebPage::SoftwareCatalogue)); }
-void OpenDonatePage() { openAddress(pageAddress(WebPage::DonatePage)); }
-void OpenFullBrandPage() { openAddress(pageAddress(WebPage::FullBrandPage)); }
-void OpenCoBrandPage() { openAddress(pageAddress(WebPage::CoBrandPage)); }
+void openOnlineHelp() { openAddress(pageAddress(WebPage::OnlineHelp)); }
+void openHomePage() { openAddress(pageAddress(WebPage::HomePage)); }
+void openUpdatePage() { openAddress(pageAddress(WebPage::UpdatePage)); }
+void openSoftwareCatalogue() { openAddress(pageAddress(WebPage::SoftwareCatalogue)); }
+void openDonatePage() { openAddress(pageAddress(WebPage::DonatePage)); }
+void openFullBrandPage() { openAddress(pageAddress(WebPage::FullBrandPage)); }
+void openCoBrandPage() { openAddress(pageAddress(WebPage::CoBrandPage)); }

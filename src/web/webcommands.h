@@ -1,16 +1,10 @@
 #pragma once
 
-#include <QString>
-
-// The maker's pages, each opened in the user's browser by one command.
-enum class WebPage { OnlineHelp, HomePage, UpdatePage, SoftwareCatalogue, DonatePage, FullBrandPage, CoBrandPage };
-
-QString pageAddress(WebPage page);
-
-void OpenOnlineHelp();
-void OpenHomePage();
-void OpenUpdatePage();
-void OpenSoftwareCatalogue();
-void OpenDonatePage();
-void OpenFullBrandPage();
-void OpenCoBrandPage();
+// Each opens one of the maker's pages in the user's browser.
+void openOnlineHelp();
+void openHomePage();
+void openUpdatePage();
+void openSoftwareCatalogue();
+void openDonatePage();
+void openFullBrandPage();
+void openCoBrandPage();

@@ -1,6 +1,6 @@
 #include "controls.h"
 
-#include "shell/twips.h"
+#include "twips.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -136,7 +136,7 @@ QAccessibleInterface *accessibleLinks(const QString &, QObject *object)
 
 } // namespace
 
-Label::Label(QWidget *parent, int flags) : QLabel(parent), flags(flags)
+Label::Label(QWidget *parent, int labelFlags) : QLabel(parent), flags(labelFlags)
 {
     if (!isLink())
         return;

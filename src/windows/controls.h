@@ -79,7 +79,7 @@ class Label : public QLabel
     Q_OBJECT
 
 public:
-    Label(QWidget *parent, int flags);
+    Label(QWidget *parent, int labelFlags);
     void setCaption(const QString &caption);
     bool isLink() const { return (flags & Link) == Link; }
     // What a click does, for the keyboard and for assistive tools.

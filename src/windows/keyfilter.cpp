@@ -36,7 +36,7 @@ void insertText(QWidget *box, const QString &text)
 
 } // namespace
 
-KeyFilter::KeyFilter(QWidget *box, Handler handler) : QObject(box), handler(std::move(handler)) {}
+KeyFilter::KeyFilter(QWidget *box, Handler onCharacter) : QObject(box), handler(std::move(onCharacter)) {}
 
 void KeyFilter::install(QWidget *box, Handler handler)
 {

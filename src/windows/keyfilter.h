@@ -26,7 +26,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    KeyFilter(QWidget *box, Handler handler);
+    KeyFilter(QWidget *box, Handler onCharacter);
     bool filterKey(QWidget *box, QKeyEvent *event);
     bool filterInputMethod(QWidget *box, QEvent *event);
 

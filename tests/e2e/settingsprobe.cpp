@@ -1,6 +1,6 @@
 // Prints the update reminder's stored date as the program would read it back from
 // the settings file on disk (decoded), or nothing when there is none.
-#include "web/updatereminder.h"
+#include "core/reminderrules.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QSettings store(QStringLiteral("VLFreeVestastra"));
-    const QString key = QLatin1String("Settings/") + EncodeSetting(QStringLiteral("Duration"));
-    std::puts(qPrintable(DecodeSetting(store.value(key).toString())));
+    std::puts(qPrintable(decodeSetting(store.value(reminderSettingKey()).toString())));
     return 0;
 }

@@ -3,19 +3,21 @@
 // Stand-ins for the program's seams, so that no test opens a real message box,
 // browser or clock-seeded draw.
 
-#include "shell/clock.h"
-#include "shell/desktop.h"
-#include "shell/forms.h"
-#include "shell/frmnagscreen.h"
-#include "shell/instanceguard.h"
-#include "shell/messagebox.h"
-#include "shell/random.h"
-#include "shell/shutdown.h"
-#include "windows/frmabout.h"
-#include "windows/frmdisplay.h"
-#include "windows/frmmain.h"
-#include "windows/frmnagscreen2.h"
+#include "app/flow.h"
+#include "app/shutdown.h"
+#include "app/startup.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/forms.h"
+#include "platform/instanceguard.h"
+#include "platform/messagebox.h"
+#include "platform/random.h"
+#include "windows/aboutwindow.h"
+#include "windows/exitscreen.h"
+#include "windows/inputwindow.h"
+#include "windows/readingwindow.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QList>
 #include <QSettings>
@@ -25,6 +27,8 @@
 
 #include <deque>
 #include <functional>
+
+using controls::Label;
 
 // The maker's two sites this build was configured for, as the tests expect them.
 inline QString mainSite()
@@ -143,12 +147,14 @@ private:
     Seam<Clock>::Replace replace{*this};
 };
 
-// Every outside service of the program replaced, and a settings store of its own.
+// Every outside service of the program replaced, a settings store of its own, and
+// the program's flow in place, as the program sets it up.
 struct FakePlatform
 {
     FakePlatform()
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+        installProgramFlow();
     }
 
     QTemporaryDir settingsFolder;
@@ -163,26 +169,58 @@ struct FakePlatform
 // next run.
 inline void endRun()
 {
-    UnloadAllAndEnd();
+    closeAllAndEnd();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Forms::startNewRun();
 }
 
-// Starts the program as it starts for a user, through its start-up form.
-inline frmMain &startProgram()
+// The names of the top-level windows still alive; a test's cleanup expects none.
+inline QStringList leftoverWindows()
 {
-    Forms::get<frmNagScreen>();
-    return Forms::get<frmMain>();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names;
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        names << (window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
+                                                 : window->objectName());
+    return names;
 }
 
-// A window by its name, loaded when absent.
+// Starts the program as it starts for a user, through its start-up form.
+inline InputWindow &startProgram()
+{
+    Forms::load<StartUp>();
+    return Forms::load<InputWindow>();
+}
+
+// A window by its name, loaded when absent; an unknown name ends the test run.
 inline Form &formNamed(const QString &name)
 {
     if (name == QLatin1String("frmMain"))
-        return Forms::get<frmMain>();
+        return Forms::load<InputWindow>();
     if (name == QLatin1String("frmDisplay"))
-        return Forms::get<frmDisplay>();
+        return Forms::load<ReadingWindow>();
     if (name == QLatin1String("frmAbout"))
-        return Forms::get<frmAbout>();
-    return Forms::get<frmNagScreen2>();
+        return Forms::load<AboutWindow>();
+    if (name == QLatin1String("frmNagScreen2"))
+        return Forms::load<ExitScreen>();
+    qFatal("formNamed: no window is named \"%s\"", qPrintable(name));
+}
+
+// A window's control by its name; a control that is missing, or of another kind,
+// ends the test run.
+template <class T = QObject>
+T *control(const QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QLatin1String(name));
+    if (!found) {
+        qFatal("control: %s has no %s named \"%s\"", qPrintable(window->objectName()),
+               T::staticMetaObject.className(), name);
+    }
+    return found;
+}
+
+template <class T = QObject>
+T *control(const QWidget &window, const char *name)
+{
+    return control<T>(&window, name);
 }

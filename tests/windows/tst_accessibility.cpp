@@ -1,8 +1,8 @@
 #include "support/testsupport.h"
-#include "windows/frmabout.h"
-#include "windows/frmdisplay.h"
-#include "windows/frmmain.h"
-#include "windows/frmnagscreen2.h"
+#include "windows/aboutwindow.h"
+#include "windows/exitscreen.h"
+#include "windows/inputwindow.h"
+#include "windows/readingwindow.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -79,10 +79,11 @@ private Q_SLOTS:
 
     void dateListsSayWhichPartOfTheDateTheyHold()
     {
-        frmMain &input = Forms::get<frmMain>();
+        InputWindow &input = Forms::load<InputWindow>();
         const std::pair<QComboBox *, const char *> lists[] = {
-            {input.cboMonth, "Date Of Birth month"}, {input.cboDate, "Date Of Birth day"},
-            {input.cboYear, "Date Of Birth year"}};
+            {control<QComboBox>(input, "cboMonth"), "Date Of Birth month"},
+            {control<QComboBox>(input, "cboDate"), "Date Of Birth day"},
+            {control<QComboBox>(input, "cboYear"), "Date Of Birth year"}};
         for (const auto &[list, name] : lists) {
             QCOMPARE(list->accessibleName(), QLatin1String(name));
             QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description), QLatin1String(name));
@@ -126,24 +127,24 @@ private Q_SLOTS:
 
     void linksAreReachedByTabAndEnter()
     {
-        frmMain &input = Forms::get<frmMain>();
+        InputWindow &input = Forms::load<InputWindow>();
         QApplication::setActiveWindow(&input);
         QVERIFY(QTest::qWaitForWindowActive(&input));
-        input.cmdExit->setFocus();
-        QTest::keyClick(input.cmdExit, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), input.Label61);
-        QTest::keyClick(input.Label61, Qt::Key_Return);
+        control<QPushButton>(input, "cmdExit")->setFocus();
+        QTest::keyClick(control<QPushButton>(input, "cmdExit"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control<Label>(input, "Label61"));
+        QTest::keyClick(control<Label>(input, "Label61"), Qt::Key_Return);
         QCOMPARE(platform->desktop.opened, QStringList{mainSite()});
     }
 
     void signPictureNamesItsSign()
     {
-        frmMain &input = Forms::get<frmMain>();
-        input.txtFirstName->setText(QStringLiteral("ANN"));
-        input.txtLastName->setText(QStringLiteral("LEE"));
-        input.cboMonth->setCurrentIndex(2);
-        input.cboDate->setCurrentIndex(25);
-        input.cmdNext->click();
+        InputWindow &input = Forms::load<InputWindow>();
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
+        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
+        control<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
+        control<QComboBox>(input, "cboDate")->setCurrentIndex(25);
+        control<QPushButton>(input, "cmdNext")->click();
         QCOMPARE(accessible(QStringLiteral("frmDisplay"), QStringLiteral("picSunSign"))->text(QAccessible::Name),
                  QStringLiteral("Aries"));
     }

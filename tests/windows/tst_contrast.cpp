@@ -131,13 +131,13 @@ class TestContrast : public QObject
     {
         if (form != QLatin1String("frmDisplay"))
             return shownTexts(formNamed(form));
-        frmMain &input = startProgram();
-        input.txtFirstName->setText(QStringLiteral("ANN"));
-        input.txtLastName->setText(QStringLiteral("LEE"));
-        input.cmdNext->click();
-        frmDisplay &reading = Forms::get<frmDisplay>();
+        InputWindow &input = startProgram();
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
+        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
+        control<QPushButton>(input, "cmdNext")->click();
+        ReadingWindow &reading = Forms::load<ReadingWindow>();
         QList<ShownText> texts = shownTexts(reading);
-        reading.SSTab1->setCurrentIndex(1);
+        control<QTabWidget>(reading, "SSTab1")->setCurrentIndex(1);
         texts += shownTexts(reading);
         return texts;
     }

@@ -1,6 +1,6 @@
+#include "core/captions.h"
 #include "support/testsupport.h"
-#include "web/referral.h"
-#include "windows/frmnagscreen2.h"
+#include "windows/exitscreen.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,15 +14,15 @@ class TestExitScreen : public QObject
     Q_OBJECT
 
     std::unique_ptr<FakePlatform> platform;
-    frmNagScreen2 *exitScreen = nullptr;
+    ExitScreen *exitScreen = nullptr;
 
     void submit(const QString &name, const QString &email, const QString &friendName, const QString &friendEmail)
     {
-        exitScreen->txtName->setText(name);
-        exitScreen->txtEmail->setText(email);
-        exitScreen->txtFriendName->setText(friendName);
-        exitScreen->txtFriendEmail->setText(friendEmail);
-        exitScreen->cmdSubmit->click();
+        control<QLineEdit>(exitScreen, "txtName")->setText(name);
+        control<QLineEdit>(exitScreen, "txtEmail")->setText(email);
+        control<QLineEdit>(exitScreen, "txtFriendName")->setText(friendName);
+        control<QLineEdit>(exitScreen, "txtFriendEmail")->setText(friendEmail);
+        control<QPushButton>(exitScreen, "cmdSubmit")->click();
     }
 
 private Q_SLOTS:
@@ -31,7 +31,7 @@ private Q_SLOTS:
         platform = std::make_unique<FakePlatform>();
         platform->random.draws = {0.0f, 0.6f};
         startProgram().close();
-        exitScreen = &Forms::get<frmNagScreen2>();
+        exitScreen = &Forms::load<ExitScreen>();
         QApplication::setActiveWindow(exitScreen);
         QVERIFY(QTest::qWaitForWindowActive(exitScreen));
         platform->messages.shown.clear();
@@ -46,10 +46,10 @@ private Q_SLOTS:
     void loadPicksTheSupportMessageAndStaysOnTop()
     {
         QCOMPARE(platform->random.seeds, 2);
-        QCOMPARE(exitScreen->Label2->text(), frmNagScreen2::supportMessage(2));
+        QCOMPARE(control<Label>(exitScreen, "Label2")->text(), captions::supportMessage(2));
         QVERIFY(exitScreen->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(exitScreen->isVisible());
-        QCOMPARE(QApplication::focusWidget(), exitScreen->cmdClose);
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(exitScreen, "cmdClose"));
     }
 
     void supportMessageDraw_data()
@@ -71,45 +71,46 @@ private Q_SLOTS:
         endRun();
         platform->random.draws = {0.0f, r};
         startProgram().close();
-        QCOMPARE(Forms::get<frmNagScreen2>().Label2->text(), frmNagScreen2::supportMessage(number));
+        QCOMPARE(control<Label>(Forms::load<ExitScreen>(), "Label2")->text(), captions::supportMessage(number));
         QSet<QString> all;
         for (int i = 0; i < 4; ++i)
-            all.insert(frmNagScreen2::supportMessage(i));
+            all.insert(captions::supportMessage(i));
         QCOMPARE(all.size(), 4);
     }
 
     void placeholdersClearAndComeBack()
     {
-        exitScreen->txtName->setText(QStringLiteral("  Your Name "));
-        exitScreen->txtName->setFocus(Qt::TabFocusReason);
-        QVERIFY(exitScreen->txtName->text().isEmpty());
-        exitScreen->txtEmail->setFocus(Qt::TabFocusReason);
-        QCOMPARE(exitScreen->txtName->text(), QStringLiteral("Your Name"));
-        QVERIFY(exitScreen->txtEmail->text().isEmpty());
-        QTest::keyClicks(exitScreen->txtEmail, QStringLiteral("ann@mail.example"));
-        exitScreen->txtName->setFocus(Qt::TabFocusReason);
-        QCOMPARE(exitScreen->txtEmail->text(), QStringLiteral("ann@mail.example"));
-        exitScreen->txtName->setText(QStringLiteral("\t"));
-        exitScreen->txtEmail->setFocus(Qt::TabFocusReason);
-        QCOMPARE(exitScreen->txtName->text(), QStringLiteral("\t"));
+        control<QLineEdit>(exitScreen, "txtName")->setText(QStringLiteral("  Your Name "));
+        control<QLineEdit>(exitScreen, "txtName")->setFocus(Qt::TabFocusReason);
+        QVERIFY(control<QLineEdit>(exitScreen, "txtName")->text().isEmpty());
+        control<QLineEdit>(exitScreen, "txtEmail")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(control<QLineEdit>(exitScreen, "txtName")->text(), QStringLiteral("Your Name"));
+        QVERIFY(control<QLineEdit>(exitScreen, "txtEmail")->text().isEmpty());
+        QTest::keyClicks(control<QLineEdit>(exitScreen, "txtEmail"), QStringLiteral("ann@mail.example"));
+        control<QLineEdit>(exitScreen, "txtName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(control<QLineEdit>(exitScreen, "txtEmail")->text(), QStringLiteral("ann@mail.example"));
+        control<QLineEdit>(exitScreen, "txtName")->setText(QStringLiteral("\t"));
+        control<QLineEdit>(exitScreen, "txtEmail")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(control<QLineEdit>(exitScreen, "txtName")->text(), QStringLiteral("\t"));
     }
 
     void messageBoxKeepsItsLineBreakUntilEmptied()
     {
-        QCOMPARE(exitScreen->messageText(), QStringLiteral("Your Message\r\n"));
-        exitScreen->txtMessage->setFocus(Qt::TabFocusReason);
-        QCOMPARE(exitScreen->messageText(), QStringLiteral("Your Message\r\n"));
-        exitScreen->txtMessage->clear();
-        exitScreen->txtName->setFocus(Qt::TabFocusReason);
-        QCOMPARE(exitScreen->messageText(), QStringLiteral("Your Message"));
+        QCOMPARE(exitScreen->referral().message, QStringLiteral("Your Message\r\n"));
+        control<QPlainTextEdit>(exitScreen, "txtMessage")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(exitScreen->referral().message, QStringLiteral("Your Message\r\n"));
+        control<QPlainTextEdit>(exitScreen, "txtMessage")->clear();
+        control<QLineEdit>(exitScreen, "txtName")->setFocus(Qt::TabFocusReason);
+        QCOMPARE(exitScreen->referral().message, QStringLiteral("Your Message"));
     }
 
     void spaceIsRefusedInEmailBoxes()
     {
-        for (QLineEdit *box : {exitScreen->txtEmail, exitScreen->txtFriendEmail}) {
+        for (QLineEdit *box :
+             {control<QLineEdit>(exitScreen, "txtEmail"), control<QLineEdit>(exitScreen, "txtFriendEmail")}) {
             platform->messages.shown.clear();
             box->setText(QStringLiteral("ab"));
-            exitScreen->txtName->setFocus(Qt::TabFocusReason);
+            control<QLineEdit>(exitScreen, "txtName")->setFocus(Qt::TabFocusReason);
             QTest::keyClick(box, Qt::Key_Space);
             QCOMPARE(box->text(), QStringLiteral("ab"));
             QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Email Address Cannot Contain Space")});
@@ -117,8 +118,8 @@ private Q_SLOTS:
             QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmNagScreen2")});
             QCOMPARE(QApplication::focusWidget(), box);
         }
-        QTest::keyClick(exitScreen->txtName, Qt::Key_Space);
-        QVERIFY(exitScreen->txtName->text().endsWith(QLatin1Char(' ')));
+        QTest::keyClick(control<QLineEdit>(exitScreen, "txtName"), Qt::Key_Space);
+        QVERIFY(control<QLineEdit>(exitScreen, "txtName")->text().endsWith(QLatin1Char(' ')));
     }
 
     void submitChecks_data()
@@ -141,8 +142,9 @@ private Q_SLOTS:
         QTest::newRow("no at") << ann << QStringLiteral("a.b.example") << QStringLiteral("c@d.example") << proper;
         QTest::newRow("no dot") << ann << QStringLiteral("a@b.example") << QStringLiteral("c@d") << proper;
         QTest::newRow("dot before at counts") << ann << QStringLiteral("a.b@c") << QStringLiteral("x.y@z") << QString();
-        QTest::newRow("name still placeholder") << QStringLiteral("Your Name") << QStringLiteral("a@b.example")
-                                                << QStringLiteral("c@d.example") << QStringLiteral("Please Enter Your Name");
+        QTest::newRow("name still placeholder")
+            << QStringLiteral("Your Name") << QStringLiteral("a@b.example") << QStringLiteral("c@d.example")
+            << QStringLiteral("Please Enter Your Name");
     }
 
     void submitChecks()
@@ -152,14 +154,18 @@ private Q_SLOTS:
         QFETCH(QString, friendEmail);
         QFETCH(QString, message);
         submit(name, email, QStringLiteral("Bob"), friendEmail);
-        QCOMPARE(modTellAFriend::ReferrerEmail, email.trimmed());
         QCOMPARE(platform->messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
         // Every check's box belongs to the exit screen, the referral's own checks too.
         QCOMPARE(platform->messages.owners(),
                  message.isEmpty() ? QStringList() : QStringList{QStringLiteral("frmNagScreen2")});
         QCOMPARE(platform->desktop.opened.size(), message.isEmpty() ? 1 : 0);
+        // What is sent is the address as typed, trimmed of spaces.
+        if (message.isEmpty()) {
+            const QUrlQuery sent(QUrl(platform->desktop.opened.first()));
+            QCOMPARE(sent.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded), email.trimmed());
+        }
         QVERIFY(exitScreen->isVisible());
-        QCOMPARE(exitScreen->txtEmail->text(), email);
+        QCOMPARE(control<QLineEdit>(exitScreen, "txtEmail")->text(), email);
     }
 
     void untouchedMessageIsSentWithItsLineBreak()
@@ -175,15 +181,15 @@ private Q_SLOTS:
 
     void checkBoxIsAOneClickLink()
     {
-        QTest::mouseClick(exitScreen->Check1, Qt::LeftButton);
-        QTest::mouseClick(exitScreen->Check1, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(exitScreen, "Check1"), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(exitScreen, "Check1"), Qt::LeftButton);
         QCOMPARE(platform->desktop.opened, QStringList(2, mainSite()));
-        QVERIFY(!exitScreen->Check1->isChecked());
+        QVERIFY(!control<QPushButton>(exitScreen, "Check1")->isChecked());
     }
 
     void catalogueLink()
     {
-        QTest::mouseClick(exitScreen->lblGoToHome, Qt::LeftButton);
+        QTest::mouseClick(control<Label>(exitScreen, "lblGoToHome"), Qt::LeftButton);
         QCOMPARE(platform->desktop.opened, QStringList{mainSite() + QLatin1String("/tessivane")});
     }
 
@@ -198,7 +204,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, button);
         if (button)
-            exitScreen->cmdClose->click();
+            control<QPushButton>(exitScreen, "cmdClose")->click();
         else
             exitScreen->close();
         QVERIFY(Forms::hasEnded());

@@ -1,6 +1,6 @@
 #include "support/testsupport.h"
-#include "windows/frmdisplay.h"
-#include "windows/frmmain.h"
+#include "windows/inputwindow.h"
+#include "windows/readingwindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -37,7 +37,7 @@ class TestInputWindow : public QObject
     Q_OBJECT
 
     std::unique_ptr<FakePlatform> platform;
-    frmMain *input = nullptr;
+    InputWindow *input = nullptr;
 
 private Q_SLOTS:
     void init()
@@ -56,26 +56,26 @@ private Q_SLOTS:
 
     void listsFilledOnLoad()
     {
-        QCOMPARE(input->cboDate->count(), 31);
-        QCOMPARE(input->cboDate->itemText(0), QStringLiteral("1"));
-        QCOMPARE(input->cboDate->itemText(30), QStringLiteral("31"));
-        QCOMPARE(input->cboMonth->count(), 12);
-        QCOMPARE(input->cboMonth->itemText(0), QStringLiteral("January"));
-        QCOMPARE(input->cboMonth->itemText(8), QStringLiteral("September"));
-        QCOMPARE(input->cboMonth->itemText(11), QStringLiteral("December"));
-        QCOMPARE(input->cboYear->count(), 151);
-        QCOMPARE(input->cboYear->itemText(150), QStringLiteral("2050"));
-        QCOMPARE(input->cboDate->currentText(), QStringLiteral("1"));
-        QCOMPARE(input->cboMonth->currentText(), QStringLiteral("January"));
-        QCOMPARE(input->cboYear->currentText(), QStringLiteral("1900"));
-        QVERIFY(input->txtFirstName->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), input->txtFirstName);
+        QCOMPARE(control<QComboBox>(input, "cboDate")->count(), 31);
+        QCOMPARE(control<QComboBox>(input, "cboDate")->itemText(0), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(input, "cboDate")->itemText(30), QStringLiteral("31"));
+        QCOMPARE(control<QComboBox>(input, "cboMonth")->count(), 12);
+        QCOMPARE(control<QComboBox>(input, "cboMonth")->itemText(0), QStringLiteral("January"));
+        QCOMPARE(control<QComboBox>(input, "cboMonth")->itemText(8), QStringLiteral("September"));
+        QCOMPARE(control<QComboBox>(input, "cboMonth")->itemText(11), QStringLiteral("December"));
+        QCOMPARE(control<QComboBox>(input, "cboYear")->count(), 151);
+        QCOMPARE(control<QComboBox>(input, "cboYear")->itemText(150), QStringLiteral("2050"));
+        QCOMPARE(control<QComboBox>(input, "cboDate")->currentText(), QStringLiteral("1"));
+        QCOMPARE(control<QComboBox>(input, "cboMonth")->currentText(), QStringLiteral("January"));
+        QCOMPARE(control<QComboBox>(input, "cboYear")->currentText(), QStringLiteral("1900"));
+        QVERIFY(control<QLineEdit>(input, "txtFirstName")->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(input, "txtFirstName"));
     }
 
     void lettersAreUpperCased()
     {
-        QTest::keyClicks(input->txtMiddleName, QStringLiteral("anNa z"));
-        QCOMPARE(input->txtMiddleName->text(), QStringLiteral("ANNA Z"));
+        QTest::keyClicks(control<QLineEdit>(input, "txtMiddleName"), QStringLiteral("anNa z"));
+        QCOMPARE(control<QLineEdit>(input, "txtMiddleName")->text(), QStringLiteral("ANNA Z"));
         QVERIFY(platform->messages.shown.isEmpty());
     }
 
@@ -105,10 +105,10 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, modifiers);
         QApplication::clipboard()->setText(QStringLiteral("PASTED"));
-        input->txtFirstName->setText(QStringLiteral("AB"));
-        input->txtFirstName->selectAll();
-        sendKey(input->txtFirstName, Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(input->txtFirstName->text(), QStringLiteral("AB"));
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("AB"));
+        control<QLineEdit>(input, "txtFirstName")->selectAll();
+        sendKey(control<QLineEdit>(input, "txtFirstName"), Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("AB"));
         QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
@@ -118,25 +118,25 @@ private Q_SLOTS:
     void qtTestCtrlVDoesNotPaste()
     {
         QApplication::clipboard()->setText(QStringLiteral("PASTED"));
-        QTest::keyClick(input->txtLastName, Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(input->txtLastName->text().isEmpty());
+        QTest::keyClick(control<QLineEdit>(input, "txtLastName"), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(control<QLineEdit>(input, "txtLastName")->text().isEmpty());
         QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
     }
 
     void editingKeysWorkAsUsual()
     {
-        QTest::keyClicks(input->txtFirstName, QStringLiteral("abc"));
-        QTest::keyClick(input->txtFirstName, Qt::Key_Left);
-        QTest::keyClick(input->txtFirstName, Qt::Key_Backspace);
-        QCOMPARE(input->txtFirstName->text(), QStringLiteral("AC"));
-        QTest::keyClick(input->txtFirstName, Qt::Key_Home);
-        QTest::keyClick(input->txtFirstName, Qt::Key_Delete);
-        QCOMPARE(input->txtFirstName->text(), QStringLiteral("C"));
-        QTest::keyClick(input->txtFirstName, Qt::Key_Return);
-        QTest::keyClick(input->txtFirstName, Qt::Key_Space);
-        QCOMPARE(input->txtFirstName->text(), QStringLiteral(" C"));
-        QTest::keyClick(input->txtFirstName, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), input->txtMiddleName);
+        QTest::keyClicks(control<QLineEdit>(input, "txtFirstName"), QStringLiteral("abc"));
+        QTest::keyClick(control<QLineEdit>(input, "txtFirstName"), Qt::Key_Left);
+        QTest::keyClick(control<QLineEdit>(input, "txtFirstName"), Qt::Key_Backspace);
+        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("AC"));
+        QTest::keyClick(control<QLineEdit>(input, "txtFirstName"), Qt::Key_Home);
+        QTest::keyClick(control<QLineEdit>(input, "txtFirstName"), Qt::Key_Delete);
+        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("C"));
+        QTest::keyClick(control<QLineEdit>(input, "txtFirstName"), Qt::Key_Return);
+        QTest::keyClick(control<QLineEdit>(input, "txtFirstName"), Qt::Key_Space);
+        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral(" C"));
+        QTest::keyClick(control<QLineEdit>(input, "txtFirstName"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(input, "txtMiddleName"));
         QVERIFY(platform->messages.shown.isEmpty());
     }
 
@@ -165,9 +165,9 @@ private Q_SLOTS:
         QFETCH(int, replaceLength);
         QFETCH(QString, result);
         QFETCH(int, messages);
-        input->txtFirstName->setText(QStringLiteral("ABC"));
-        ::commit(input->txtFirstName, commit, replaceFrom, replaceLength);
-        QCOMPARE(input->txtFirstName->text(), result);
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ABC"));
+        ::commit(control<QLineEdit>(input, "txtFirstName"), commit, replaceFrom, replaceLength);
+        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), result);
         QCOMPARE(platform->messages.texts(), QStringList(messages, onlyAlphabet));
     }
 
@@ -189,16 +189,16 @@ private Q_SLOTS:
         QFETCH(QString, last);
         QFETCH(QString, message);
         QFETCH(QString, focus);
-        input->txtFirstName->setText(first);
-        input->txtLastName->setText(last);
-        input->cmdNext->setFocus();
-        input->cmdNext->click();
+        control<QLineEdit>(input, "txtFirstName")->setText(first);
+        control<QLineEdit>(input, "txtLastName")->setText(last);
+        control<QPushButton>(input, "cmdNext")->setFocus();
+        control<QPushButton>(input, "cmdNext")->click();
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         QVERIFY(input->isVisible());
-        QVERIFY(!Forms::find<frmDisplay>());
+        QVERIFY(!Forms::find<ReadingWindow>());
     }
 
     void listWithoutSelectionIsReported_data()
@@ -214,11 +214,11 @@ private Q_SLOTS:
     {
         QFETCH(QString, list);
         QFETCH(QString, message);
-        input->txtFirstName->setText(QStringLiteral("ANN"));
-        input->txtLastName->setText(QStringLiteral("LEE"));
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
+        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
         auto *empty = input->findChild<QComboBox *>(list);
         empty->setCurrentIndex(-1);
-        input->mnuNext->trigger();
+        control<QAction>(input, "mnuNext")->trigger();
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(QApplication::focusWidget(), empty);
     }
@@ -241,22 +241,22 @@ private Q_SLOTS:
         QFETCH(int, month);
         QFETCH(int, year);
         QFETCH(QString, message);
-        input->txtFirstName->setText(QStringLiteral("ANN"));
-        input->txtLastName->setText(QStringLiteral("LEE"));
-        input->cboDate->setCurrentIndex(day - 1);
-        input->cboMonth->setCurrentIndex(month - 1);
-        input->cboYear->setCurrentIndex(year - 1900);
-        input->cmdNext->setFocus();
-        input->cmdNext->click();
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
+        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
+        control<QComboBox>(input, "cboDate")->setCurrentIndex(day - 1);
+        control<QComboBox>(input, "cboMonth")->setCurrentIndex(month - 1);
+        control<QComboBox>(input, "cboYear")->setCurrentIndex(year - 1900);
+        control<QPushButton>(input, "cmdNext")->setFocus();
+        control<QPushButton>(input, "cmdNext")->click();
         if (message.isEmpty()) {
             QVERIFY(platform->messages.shown.isEmpty());
-            QVERIFY(Forms::get<frmDisplay>().isVisible());
+            QVERIFY(Forms::load<ReadingWindow>().isVisible());
             return;
         }
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
-        QCOMPARE(QApplication::focusWidget(), input->cmdNext);
-        QVERIFY(!Forms::find<frmDisplay>());
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(input, "cmdNext"));
+        QVERIFY(!Forms::find<ReadingWindow>());
     }
 };
 

@@ -1,9 +1,9 @@
-#include "shell/forms.h"
-#include "windows/frmabout.h"
-#include "windows/frmdisplay.h"
-#include "windows/frmmain.h"
-#include "windows/frmnagscreen2.h"
+#include "platform/forms.h"
 #include "support/testsupport.h"
+#include "windows/aboutwindow.h"
+#include "windows/exitscreen.h"
+#include "windows/inputwindow.h"
+#include "windows/readingwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -357,7 +357,6 @@ private Q_SLOTS:
             control->setFocus(Qt::TabFocusReason);
             QCOMPARE(QApplication::focusWidget(), control);
             const QImage with = control->grab().toImage();
-            if (qEnvironmentVariableIsSet("SAVE_GRABS")) { with.save(QStringLiteral("/tmp/shots/f-") + control->objectName() + QStringLiteral("-with.png")); without.save(QStringLiteral("/tmp/shots/f-") + control->objectName() + QStringLiteral("-without.png")); }
             QVERIFY2(with != without, qPrintable(control->objectName() + QLatin1String(" shows no focus")));
         }
     }
@@ -443,22 +442,23 @@ private Q_SLOTS:
 
     void readingWindowHasTwoTabs()
     {
-        frmDisplay &reading = Forms::get<frmDisplay>();
+        ReadingWindow &reading = Forms::load<ReadingWindow>();
         reading.show();
-        QCOMPARE(reading.SSTab1->count(), 2);
-        QCOMPARE(reading.SSTab1->tabText(0), QStringLiteral("Sun Sign Profile"));
-        QCOMPARE(reading.SSTab1->tabText(1), QStringLiteral("Fashion Profile"));
-        QCOMPARE(reading.SSTab1->currentIndex(), 0);
-        QVERIFY(reading.Frame4->isVisible() && !reading.Frame3->isVisible());
-        const QRect sunSignPage = reading.Frame4->geometry();
-        reading.SSTab1->setCurrentIndex(1);
-        QVERIFY(reading.Frame3->isVisible() && !reading.Frame4->isVisible());
-        QCOMPARE(reading.Frame3->geometry(), sunSignPage);
+        QCOMPARE(control<QTabWidget>(reading, "SSTab1")->count(), 2);
+        QCOMPARE(control<QTabWidget>(reading, "SSTab1")->tabText(0), QStringLiteral("Sun Sign Profile"));
+        QCOMPARE(control<QTabWidget>(reading, "SSTab1")->tabText(1), QStringLiteral("Fashion Profile"));
+        QCOMPARE(control<QTabWidget>(reading, "SSTab1")->currentIndex(), 0);
+        QVERIFY(control<QFrame>(reading, "Frame4")->isVisible() && !control<QFrame>(reading, "Frame3")->isVisible());
+        const QRect sunSignPage = control<QFrame>(reading, "Frame4")->geometry();
+        control<QTabWidget>(reading, "SSTab1")->setCurrentIndex(1);
+        QVERIFY(control<QFrame>(reading, "Frame3")->isVisible() && !control<QFrame>(reading, "Frame4")->isVisible());
+        QCOMPARE(control<QFrame>(reading, "Frame3")->geometry(), sunSignPage);
     }
 
     void promotionsShareOnePlaceWithTheCoBrandingOfferInFront()
     {
-        for (Form *form : {static_cast<Form *>(&Forms::get<frmMain>()), static_cast<Form *>(&Forms::get<frmDisplay>())}) {
+        for (Form *form : {static_cast<Form *>(&Forms::load<InputWindow>()),
+                           static_cast<Form *>(&Forms::load<ReadingWindow>())}) {
             auto *coBrand = form->findChild<QWidget *>(QStringLiteral("lblCobrand"));
             auto *fullBrand = form->findChild<QWidget *>(QStringLiteral("lblFullBrand"));
             QCOMPARE(coBrand->geometry(), fullBrand->geometry());
@@ -469,13 +469,13 @@ private Q_SLOTS:
 
     void linksShowTheLinkPointer()
     {
-        frmMain &input = Forms::get<frmMain>();
+        InputWindow &input = Forms::load<InputWindow>();
         for (const char *name : {"Label61", "lblCobrand", "lblFullBrand"})
             QCOMPARE(input.findChild<QWidget *>(QLatin1String(name))->cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(input.Label2->cursor().shape(), Qt::ArrowCursor);
-        frmAbout &about = Forms::get<frmAbout>();
-        QCOMPARE(about.lblHomePage->cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(about.lblCoBrand->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(control<Label>(input, "Label2")->cursor().shape(), Qt::ArrowCursor);
+        AboutWindow &about = Forms::load<AboutWindow>();
+        QCOMPARE(control<Label>(about, "lblHomePage")->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(control<Label>(about, "lblCoBrand")->cursor().shape(), Qt::BitmapCursor);
     }
 };
 

@@ -1,0 +1,16 @@
+#pragma once
+
+class QApplication;
+
+// Runs the program: the start-up sequence, then the windows until the program ends.
+// Returns the process exit status.
+int runVestastra(int argc, char *argv[]);
+
+// Sets the application up as the program runs, puts the program's flow in place and
+// starts it through its start-up form; false when the program ended during start-up
+// (another copy runs).
+bool startVestastra(QApplication &app);
+
+// How long the text cursor blinks after the user's last key press or click: a
+// program waiting for its user should not wake up twice a second for ever.
+constexpr int caretBlinkSeconds = 10;

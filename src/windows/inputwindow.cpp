@@ -1,0 +1,178 @@
+#include "inputwindow.h"
+
+#include "keyfilter.h"
+#include "platform/messagebox.h"
+#include "twips.h"
+#include "web/webcommands.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+using namespace controls;
+using twips::at;
+
+InputWindow::InputWindow() : MenusAndOffersWindow("frmMain", {7455, 4455})
+{
+    setBackground(clientArea(), colour::maroon);
+    setForeground(clientArea(), Qt::white);
+    setFont(fontFor(verdana(8.25)));
+    buildControls();
+    buildMenus();
+    bindCommands();
+}
+
+void InputWindow::buildControls()
+{
+    QWidget *window = clientArea();
+    const QColor face = colour::buttonFace;
+
+    buildBanner(at(0, 0, 7455, 615), at(120, 120, 7200, 465));
+    introLabel = label(window, "Label2",
+                       QStringLiteral("VL Vestastra tells you more about the style and fashion adopted by "
+                                      "people of different zodiac signs. Enter your date of birth and know "
+                                      "how to make your fashion statement!"),
+                       at(60, 720, 7335, 735), verdana(8.25, true), colour::darkRed,
+                       Clickable | Centred | Wraps, face);
+
+    QGroupBox *details = frame(window, "fraName", QStringLiteral("Please Fill In The Below Details:"),
+                               at(0, 1440, 7455, 2205), verdana(8.25, true), colour::maroon, Qt::white);
+    QGroupBox *names = frame(details, "Frame1", QStringLiteral("Name"), at(120, 240, 7245, 1005),
+                             verdana(8.25, true), face, colour::maroon);
+    const int nameCaption = Transparent | SizedToText;
+    label(names, "Label1", QStringLiteral(" First Name"), at(1110, 240, 795, 195),
+          msSansSerif(8.25), colour::maroon, nameCaption);
+    label(names, "Label4", QStringLiteral("Middle Name"), at(3150, 240, 1095, 195),
+          msSansSerif(8.25), colour::maroon, nameCaption);
+    label(names, "Label5", QStringLiteral(" Last Name"), at(5310, 240, 810, 195),
+          msSansSerif(8.25), colour::maroon, nameCaption);
+    firstNameEdit = textBox(names, "txtFirstName", {}, at(600, 450, 1905, 345));
+    middleNameEdit = textBox(names, "txtMiddleName", {}, at(2625, 450, 1965, 345));
+    lastNameEdit = textBox(names, "txtLastName", {}, at(4710, 450, 1935, 345));
+    for (QLineEdit *box : {firstNameEdit, middleNameEdit, lastNameEdit}) {
+        // The window's regular font: the frame's bold one is for its caption only.
+        box->setFont(font());
+        setBackground(box, colour::maroon);
+        setForeground(box, Qt::white);
+    }
+
+    QGroupBox *birthDate = frame(details, "fraBirthDay", QStringLiteral("Date Of Birth"),
+                                 at(120, 1440, 4005, 645), verdana(8.25, true), face, colour::maroon);
+    monthList = dropDownList(birthDate, "cboMonth", at(120, 240, 1455, 315));
+    dayList = dropDownList(birthDate, "cboDate", at(1800, 240, 855, 315));
+    yearList = dropDownList(birthDate, "cboYear", at(2880, 240, 975, 315));
+    for (QComboBox *list : {monthList, dayList, yearList}) {
+        list->setFont(fontFor(verdana(8.25)));
+        setBackground(list, colour::maroon);
+        setForeground(list, face);
+    }
+    readingButton = button(details, "cmdNext", QStringLiteral("Get My Vestastra Reading"),
+                           at(4200, 1440, 3165, 645), verdana(8.25, true));
+
+    buildOffers(at(0, 3600, 7455, 855), Qt::white, at(240, 160, 6825, 615), Centred);
+
+    // Below the visible client area: reached only from the keyboard.
+    exitButton = button(window, "cmdExit", QStringLiteral("E&xit"), at(5040, 5640, 2085, 315));
+    setBackground(exitButton, colour::lightBlue);
+    setForeground(exitButton, colour::buttonText);
+
+    setTabChain({firstNameEdit, middleNameEdit, lastNameEdit, monthList, dayList, yearList, readingButton,
+                 exitButton, forumLink, coBrandOffer, fullBrandOffer});
+    // What a screen reader says for each box and list: the caption a sighted user reads beside it.
+    firstNameEdit->setAccessibleName(QStringLiteral("First Name"));
+    middleNameEdit->setAccessibleName(QStringLiteral("Middle Name"));
+    lastNameEdit->setAccessibleName(QStringLiteral("Last Name"));
+    // On Linux a list is announced by its value; the description says which list it is.
+    const std::pair<QComboBox *, QString> lists[] = {{monthList, QStringLiteral("Date Of Birth month")},
+                                                     {dayList, QStringLiteral("Date Of Birth day")},
+                                                     {yearList, QStringLiteral("Date Of Birth year")}};
+    for (const auto &[list, name] : lists) {
+        list->setAccessibleName(name);
+        list->setAccessibleDescription(name);
+    }
+    firstNameEdit->setFocus();
+}
+
+void InputWindow::buildMenus()
+{
+    QMenu *file = menuTitle(menuBar(), "nuFile", QStringLiteral("&File"));
+    readingEntry = menuEntry(file, "mnuNext", QStringLiteral("Get My Vestastra Reading"));
+    exitEntry = menuEntry(file, "mnuExit", QStringLiteral("E&xit"));
+
+    buildHelpMenus("mnuFileSep1", "mnuFileSep2", QStringLiteral("&Check for Software Update"));
+}
+
+void InputWindow::bindCommands()
+{
+    for (QLineEdit *box : {firstNameEdit, middleNameEdit, lastNameEdit}) {
+        KeyFilter::install(box, [box](int code) {
+            const int accepted = filterNameCharacter(code);
+            if (accepted == 0)
+                showMessage(box, QStringLiteral("Please Enter Only Alphabet"), MessageIcon::Information);
+            return accepted;
+        });
+    }
+    connect(readingButton, &QPushButton::clicked, this, &InputWindow::requestReading);
+    connect(readingEntry, &QAction::triggered, this, &InputWindow::requestReading);
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(exitEntry, &QAction::triggered, this, [this] { exitButton->click(); });
+    connect(introLabel, &Label::clicked, this, openFullBrandPage);
+}
+
+void InputWindow::onLoad()
+{
+    // Each list is filled in one go: item by item would notify its view every time.
+    QStringList days;
+    for (int day = 1; day <= 31; ++day)
+        days << QString::number(day);
+    QStringList months;
+    for (int month = 1; month <= 12; ++month)
+        months << QLocale::c().standaloneMonthName(month);
+    QStringList years;
+    for (int year = 1900; year <= 2050; ++year)
+        years << QString::number(year);
+    dayList->addItems(days);
+    monthList->addItems(months);
+    yearList->addItems(years);
+    dayList->setCurrentIndex(0);
+    monthList->setCurrentIndex(0);
+    yearList->setCurrentIndex(0);
+}
+
+Entries InputWindow::entries() const
+{
+    return {firstNameEdit->text(), lastNameEdit->text(),   dayList->currentText(),
+            monthList->currentText(), yearList->currentText(), monthList->currentIndex(),
+            dayList->currentIndex()};
+}
+
+void InputWindow::requestReading()
+{
+    const Entries current = entries();
+    if (const std::optional<EntryProblem> problem = checkEntries(current))
+        showProblem(*problem);
+    else
+        emit readingRequested(current);
+}
+
+void InputWindow::showProblem(const EntryProblem &problem)
+{
+    showMessage(this, problem.message, MessageIcon::Information);
+    QWidget *focus = nullptr;
+    switch (problem.focus) {
+    case EntryField::FirstName: focus = firstNameEdit; break;
+    case EntryField::LastName: focus = lastNameEdit; break;
+    case EntryField::Day: focus = dayList; break;
+    case EntryField::Month: focus = monthList; break;
+    case EntryField::Year: focus = yearList; break;
+    case EntryField::None: break;
+    }
+    if (focus)
+        focus->setFocus();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/entryrules.h"
+#include "menusandofferswindow.h"
+
+class QComboBox;
+class QLineEdit;
+
+// The input window: the user's names and date of birth, and the reading command.
+class InputWindow : public MenusAndOffersWindow
+{
+    Q_OBJECT
+
+public:
+    InputWindow();
+
+    void onLoad() override;
+
+    // What the user has entered, as it stands.
+    Entries entries() const;
+
+signals:
+    // The user asked for a reading and the entries passed every check.
+    void readingRequested(const Entries &entries);
+
+private:
+    void buildControls();
+    void buildMenus();
+    void bindCommands();
+    void requestReading();
+    // Tells the user the problem and puts the focus where it lies.
+    void showProblem(const EntryProblem &problem);
+
+    QLineEdit *firstNameEdit = nullptr;
+    QLineEdit *middleNameEdit = nullptr;
+    QLineEdit *lastNameEdit = nullptr;
+    QComboBox *monthList = nullptr;
+    QComboBox *dayList = nullptr;
+    QComboBox *yearList = nullptr;
+    QPushButton *readingButton = nullptr;
+    QPushButton *exitButton = nullptr;
+    controls::Label *introLabel = nullptr;
+    QAction *readingEntry = nullptr;
+    QAction *exitEntry = nullptr;
+};

@@ -1,0 +1,232 @@
+#include "core/captions.h"
+#include "core/offerdraw.h"
+#include "core/reminderrules.h"
+#include "support/testsupport.h"
+#include "web/updatereminder.h"
+#include "windows/aboutwindow.h"
+#include "windows/exitscreen.h"
+#include "windows/inputwindow.h"
+#include "windows/readingwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QWidget *frontPromotion(InputWindow &input)
+{
+    return control<QFrame>(input, "Frame5")->childAt(control<Label>(input, "lblCobrand")->geometry().center());
+}
+
+QStringList visibleWindows()
+{
+    QStringList names;
+    for (Form *form : Forms::loaded()) {
+        if (form->isVisible())
+            names << form->objectName();
+    }
+    return names;
+}
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<FakePlatform> platform;
+
+private Q_SLOTS:
+    void init() { platform = std::make_unique<FakePlatform>(); }
+
+    void cleanup()
+    {
+        endRun();
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        platform.reset();
+    }
+
+    void startShowsTheInputWindowOnly()
+    {
+        InputWindow &input = startProgram();
+        QCOMPARE(platform->random.seeds, 1);
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
+        QCOMPARE(Forms::loaded().first()->objectName(), QStringLiteral("frmNagScreen"));
+        QVERIFY(platform->messages.shown.isEmpty());
+        QVERIFY(input.isVisible());
+        QVERIFY(!Forms::hasEnded());
+    }
+
+    void secondCopyIsRefusedAndTouchesNothing()
+    {
+        platform->guard.anotherRunning = true;
+        Forms::load<StartUp>();
+        QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Application is already running")});
+        QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
+        // No window is up yet for the message to belong to.
+        QCOMPARE(platform->messages.owners(), QStringList{QString()});
+        QVERIFY(Forms::hasEnded());
+        QVERIFY(Forms::loaded().isEmpty());
+        QCOMPARE(platform->random.seeds, 0);
+        QVERIFY(QSettings(QCoreApplication::applicationName()).allKeys().isEmpty());
+    }
+
+    void yesOpensTheUpdatePageBeforeTheInputWindow()
+    {
+        QSettings(QCoreApplication::applicationName())
+            .setValue(reminderSettingKey(), encodeSetting(QStringLiteral("2026-11-01")));
+        platform->messages.answers.push_back(MessageAnswer::Yes);
+        bool inputExistedAtOpen = true;
+        platform->desktop.onOpen = [&] { inputExistedAtOpen = Forms::find<InputWindow>() != nullptr; };
+        startProgram();
+        QCOMPARE(platform->desktop.opened.size(), 1);
+        QVERIFY(!inputExistedAtOpen);
+    }
+
+    void coBrandDraws_data()
+    {
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("0 gives 1") << 0.0f << 1 << QStringLiteral("lblCobrand");
+        QTest::newRow("just under 1.5 gives 1") << 0.0833f << 1 << QStringLiteral("lblCobrand");
+        QTest::newRow("0.25 rounds 2.5 down to 2") << 0.25f << 2 << QStringLiteral("lblFullBrand");
+        QTest::newRow("3") << 0.3f << 3 << QStringLiteral("lblCobrand");
+        QTest::newRow("0.5 gives 4") << 0.5f << 4 << QStringLiteral("lblFullBrand");
+        QTest::newRow("5") << 0.7f << 5 << QStringLiteral("lblCobrand");
+        QTest::newRow("0.75 rounds 5.5 up to 6") << 0.75f << 6 << QStringLiteral("lblFullBrand");
+        QTest::newRow("7 keeps the design") << 0.99f << 7 << QStringLiteral("lblCobrand");
+        QTest::newRow("largest draw below 1") << std::nextafter(1.0f, 0.0f) << 7 << QStringLiteral("lblCobrand");
+    }
+
+    void coBrandDraws()
+    {
+        QFETCH(float, r);
+        QFETCH(int, number);
+        QFETCH(QString, front);
+        QCOMPARE(offerDraw(r), number);
+        platform->random.draws = {r};
+        InputWindow &input = startProgram();
+        QCOMPARE(frontPromotion(input)->objectName(), front);
+        // Only the offer that can be seen takes the focus.
+        QWidget *coBrand = control<QWidget>(input, "lblCobrand");
+        QWidget *fullBrand = control<QWidget>(input, "lblFullBrand");
+        QWidget *hidden = frontPromotion(input) == coBrand ? fullBrand : coBrand;
+        QCOMPARE(frontPromotion(input)->focusPolicy(), Qt::TabFocus);
+        QCOMPARE(hidden->focusPolicy(), Qt::NoFocus);
+    }
+
+    void drawSevenKeepsAnEarlierOrderUntouched()
+    {
+        InputWindow &input = startProgram();
+        control<Label>(input, "lblFullBrand")->raise();
+        platform->random.draws = {0.99f};
+        Forms::load<StartUp>().drawFrontOffer();
+        QCOMPARE(frontPromotion(input), control<Label>(input, "lblFullBrand"));
+    }
+
+    void closingTheInputWindowShowsTheExitScreen_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("close box") << QStringLiteral("close box");
+        QTest::newRow("Exit button") << QStringLiteral("cmdExit");
+        QTest::newRow("File, Exit") << QStringLiteral("mnuExit");
+    }
+
+    void closingTheInputWindowShowsTheExitScreen()
+    {
+        QFETCH(QString, how);
+        InputWindow &input = startProgram();
+        if (how == QLatin1String("cmdExit"))
+            control<QPushButton>(input, "cmdExit")->click();
+        else if (how == QLatin1String("mnuExit"))
+            control<QAction>(input, "mnuExit")->trigger();
+        else
+            input.close();
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmNagScreen2")});
+        QVERIFY(!Forms::find<InputWindow>());
+        QVERIFY(Forms::find<StartUp>());
+        QVERIFY(!Forms::hasEnded());
+
+        Forms::load<ExitScreen>().close();
+        QVERIFY(Forms::hasEnded());
+        QVERIFY(Forms::loaded().isEmpty());
+    }
+
+    void closingTheReadingWindowLeavesTheInputWindowHidden()
+    {
+        InputWindow &input = startProgram();
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
+        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
+        control<QPushButton>(input, "cmdNext")->click();
+        ReadingWindow &reading = Forms::load<ReadingWindow>();
+        control<QAction>(reading, "mnuExit")->trigger();
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmNagScreen2")});
+        QVERIFY(Forms::find<InputWindow>() && !Forms::find<InputWindow>()->isVisible());
+
+        control<QPushButton>(Forms::load<ExitScreen>(), "cmdClose")->click();
+        QVERIFY(Forms::hasEnded());
+        QVERIFY(Forms::loaded().isEmpty());
+    }
+
+    void afterBackTheSameExitScreenComesUp()
+    {
+        platform->random.draws = {0.0f, 0.3f};
+        InputWindow &input = startProgram();
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
+        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
+        control<QPushButton>(input, "cmdNext")->click();
+        QPointer<ExitScreen> exitScreen = Forms::find<ExitScreen>();
+        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
+        control<QPushButton>(input, "cmdNext")->click();
+        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
+        input.close();
+        QCOMPARE(Forms::find<ExitScreen>(), exitScreen.data());
+        QVERIFY(exitScreen->isVisible());
+        QCOMPARE(control<Label>(exitScreen, "Label2")->text(), captions::supportMessage(1));
+    }
+
+    void aboutClosesWithoutEndingAnything()
+    {
+        InputWindow &input = startProgram();
+        QTimer::singleShot(0, [] { Forms::load<AboutWindow>().close(); });
+        control<QAction>(input, "mnuAbout")->trigger();
+        QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
+        QVERIFY(!Forms::isEnding());
+    }
+
+    void shutdownClosesHiddenWindowsAndIsReentrant()
+    {
+        InputWindow &input = startProgram();
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
+        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
+        control<QPushButton>(input, "cmdNext")->click();
+        QCOMPARE(Forms::loaded().size(), 4);
+        QList<QPointer<Form>> all;
+        for (Form *form : Forms::loaded())
+            all << form;
+        closeAllAndEnd();
+        closeAllAndEnd();
+        QVERIFY(Forms::hasEnded());
+        QVERIFY(Forms::loaded().isEmpty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const QPointer<Form> &form : all)
+            QVERIFY(form.isNull());
+    }
+
+    void closingTheStartUpFormShutsDown()
+    {
+        startProgram();
+        Forms::load<StartUp>().close();
+        QVERIFY(Forms::hasEnded());
+        QVERIFY(Forms::loaded().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
