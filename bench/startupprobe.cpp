@@ -109,7 +109,7 @@ int main(int argc, char *argv[])
         std::printf("peak_kib %ld\n", probe::peakResidentKiB());
     } else if (mode.name == "idle") {
         // Past the time the text cursor blinks after the last input.
-        app.reportIdle((caretBlinkSeconds + 1) * 1000, mode.count);
+        app.reportIdle(int(std::chrono::milliseconds(caretBlinkTime).count()) + 1000, mode.count);
     }
     return 0;
 }

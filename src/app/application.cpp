@@ -1,12 +1,11 @@
 #include "application.h"
 
+#include "caretblinklimit.h"
 #include "flow.h"
 #include "platform/forms.h"
 #include "startup.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -19,42 +18,6 @@ bool hasDisplay()
            || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }
 
-// Lets the text cursor blink while the user works, and stills it once they stop, as
-// desktop toolkits do.
-class CaretBlinkLimit : public QObject
-{
-public:
-    explicit CaretBlinkLimit(QApplication &app) : QObject(&app), blinkTime(QApplication::cursorFlashTime())
-    {
-        stopper.setSingleShot(true);
-        stopper.setInterval(caretBlinkSeconds * 1000);
-        connect(&stopper, &QTimer::timeout, this, [] { QApplication::setCursorFlashTime(0); });
-        stopper.start();
-        app.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::MouseButtonPress:
-        case QEvent::InputMethod:
-            if (QApplication::cursorFlashTime() != blinkTime)
-                QApplication::setCursorFlashTime(blinkTime);
-            stopper.start();
-            break;
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    const int blinkTime;
-    QTimer stopper;
-};
-
 } // namespace
 
 bool startVestastra(QApplication &app)
@@ -62,7 +25,7 @@ bool startVestastra(QApplication &app)
     // The program ends only through its own shutdown, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    new CaretBlinkLimit(app);
+    new CaretBlinkLimit(app, caretBlinkTime);
     installProgramFlow();
     Forms::load<StartUp>();
     return !Forms::hasEnded();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 class QApplication;
 
 // Runs the program: the start-up sequence, then the windows until the program ends.
@@ -11,6 +13,5 @@ int runVestastra(int argc, char *argv[]);
 // (another copy runs).
 bool startVestastra(QApplication &app);
 
-// How long the text cursor blinks after the user's last key press or click: a
-// program waiting for its user should not wake up twice a second for ever.
-constexpr int caretBlinkSeconds = 10;
+// How long the text cursor blinks after the user's last key press or click.
+constexpr std::chrono::seconds caretBlinkTime{10};

@@ -188,8 +188,11 @@ void Label::setCaption(const QString &caption)
     const QRect before = geometry();
     const QSize fitted = sizeHint();
     QRect after(before.topLeft(), fitted);
-    if (flags & Centred)
-        after.moveLeft(before.center().x() - fitted.width() / 2);
+    if (flags & Centred) {
+        if (!centreTwice)
+            centreTwice = 2 * before.left() + before.width();
+        after.moveLeft((*centreTwice - fitted.width()) / 2);
+    }
     setGeometry(after);
 }
 

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRect>
 
+#include <optional>
+
 class QWidget;
 class QGroupBox;
 class QFrame;
@@ -95,6 +97,9 @@ protected:
 
 private:
     int flags;
+    // Twice the x of the centre a centred label keeps, taken from its first place:
+    // each new caption is centred on it, so no rounding adds up from one to the next.
+    std::optional<int> centreTwice;
 };
 
 // A push button that shows when it has the keyboard focus, also when it is flat or

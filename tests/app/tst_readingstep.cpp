@@ -8,6 +8,7 @@
 #include "windows/inputwindow.h"
 #include "windows/readingwindow.h"
 #include "windows/signpicturelist.h"
+#include "windows/twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,6 +96,7 @@ private Q_SLOTS:
     void cleanup()
     {
         endRun();
+        verifyNoWindowLeft();
         platform.reset();
     }
 
@@ -181,6 +183,36 @@ private Q_SLOTS:
         ExitScreen *exitScreen = Forms::find<ExitScreen>();
         QVERIFY(exitScreen && !exitScreen->isVisible());
         QCOMPARE(control<Label>(exitScreen, "Label2")->text(), captions::supportMessage(3));
+    }
+
+    // Captions sized to their text grow and shrink about their centre.
+    void filledCaptionsKeepTheirCentre_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("designed");
+        QTest::newRow("sign") << QStringLiteral("lblSunSign") << twips::at(795, 720, 1125, 240);
+        QTest::newRow("lucky number") << QStringLiteral("lblSunSignNumber") << twips::at(6472, 743, 1020, 195);
+        QTest::newRow("element") << QStringLiteral("lblSunSignElement") << twips::at(847, 1920, 1020, 195);
+        QTest::newRow("compatibility") << QStringLiteral("lblSunSignCompatibility")
+                                       << twips::at(6472, 3000, 1020, 195);
+    }
+
+    void filledCaptionsKeepTheirCentre()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, designed);
+        for (int month : {3, 7}) {
+            ReadingWindow &reading = readingFor(1, month);
+            auto *caption = reading.findChild<QLabel *>(name);
+            QVERIFY(caption);
+            QVERIFY(caption->width() != designed.width());
+            QVERIFY2(qAbs(caption->geometry().center().x() - designed.center().x()) <= 1,
+                     qPrintable(QStringLiteral("%1 centred at %2, designed at %3")
+                                    .arg(caption->text())
+                                    .arg(caption->geometry().center().x())
+                                    .arg(designed.center().x())));
+            control<QPushButton>(reading, "cmdBack")->click();
+        }
     }
 
     void anUnmatchedDateShowsTheLastSignAgain_data()

@@ -1,3 +1,4 @@
+#include "app/caretblinklimit.h"
 #include "core/captions.h"
 #include "core/offerdraw.h"
 #include "core/reminderrules.h"
@@ -9,6 +10,9 @@
 #include "windows/readingwindow.h"
 
 #include <QAction>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -47,7 +51,7 @@ private Q_SLOTS:
     void cleanup()
     {
         endRun();
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        verifyNoWindowLeft();
         platform.reset();
     }
 
@@ -128,6 +132,40 @@ private Q_SLOTS:
         platform->random.draws = {0.99f};
         Forms::load<StartUp>().drawFrontOffer();
         QCOMPARE(frontPromotion(input), control<Label>(input, "lblFullBrand"));
+    }
+
+    void caretBlinksOnlyWhileTheUserWorks_data()
+    {
+        QTest::addColumn<int>("wake");
+        QTest::newRow("key press") << int(QEvent::KeyPress);
+        QTest::newRow("click") << int(QEvent::MouseButtonPress);
+        QTest::newRow("input method") << int(QEvent::InputMethod);
+    }
+
+    void caretBlinksOnlyWhileTheUserWorks()
+    {
+        QFETCH(int, wake);
+        const int blinkTime = QApplication::cursorFlashTime();
+        QVERIFY(blinkTime > 0);
+        QLineEdit box;
+        auto limit = std::make_unique<CaretBlinkLimit>(*qApp, std::chrono::milliseconds(50));
+        QCOMPARE(QApplication::cursorFlashTime(), blinkTime);
+        QTRY_COMPARE(QApplication::cursorFlashTime(), 0);
+
+        std::unique_ptr<QEvent> userAct;
+        if (wake == QEvent::KeyPress)
+            userAct = std::make_unique<QKeyEvent>(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        else if (wake == QEvent::MouseButtonPress)
+            userAct = std::make_unique<QMouseEvent>(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2),
+                                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        else
+            userAct = std::make_unique<QInputMethodEvent>();
+        QCoreApplication::sendEvent(&box, userAct.get());
+        QCOMPARE(QApplication::cursorFlashTime(), blinkTime);
+        QTRY_COMPARE(QApplication::cursorFlashTime(), 0);
+
+        limit.reset();
+        QApplication::setCursorFlashTime(blinkTime);
     }
 
     void closingTheInputWindowShowsTheExitScreen_data()

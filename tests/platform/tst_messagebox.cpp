@@ -14,6 +14,8 @@ class TestMessageBox : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { verifyNoWindowLeft(); }
+
     void systemBoxIsCaptionedAndAnswers_data()
     {
         QTest::addColumn<int>("icon");

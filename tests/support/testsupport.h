@@ -23,6 +23,7 @@
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <deque>
@@ -183,6 +184,14 @@ inline QStringList leftoverWindows()
         names << (window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
                                                  : window->objectName());
     return names;
+}
+
+// Fails the running test when a top-level window outlived it, as every window test
+// checks in its cleanup.
+inline void verifyNoWindowLeft()
+{
+    const QStringList left = leftoverWindows();
+    QVERIFY2(left.isEmpty(), qPrintable(QLatin1String("windows left behind: ") + left.join(QLatin1String(", "))));
 }
 
 // Starts the program as it starts for a user, through its start-up form.

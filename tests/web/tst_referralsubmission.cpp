@@ -11,7 +11,11 @@ class TestReferralSubmission : public QObject
 
 private Q_SLOTS:
     void init() { platform = std::make_unique<FakePlatform>(); }
-    void cleanup() { platform.reset(); }
+    void cleanup()
+    {
+        verifyNoWindowLeft();
+        platform.reset();
+    }
 
     void sendingOpensOnePageAndSaysWhich()
     {

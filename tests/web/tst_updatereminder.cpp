@@ -22,6 +22,17 @@ void store(const QString &plain)
     QSettings(QCoreApplication::applicationName()).setValue(key, encodeSetting(plain));
 }
 
+// The stored date as the file on disk holds it, decoded. Read from a copy: within one
+// process Qt shares one store per file, unwritten changes included.
+QString storedOnDisk(const QString &file)
+{
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("copy.conf"));
+    if (!QFile::copy(file, copy))
+        return {};
+    return decodeSetting(QSettings(copy, QSettings::IniFormat).value(key).toString());
+}
+
 } // namespace
 
 class TestUpdateReminder : public QObject
@@ -32,7 +43,11 @@ class TestUpdateReminder : public QObject
 
 private Q_SLOTS:
     void init() { platform = std::make_unique<FakePlatform>(); }
-    void cleanup() { platform.reset(); }
+    void cleanup()
+    {
+        verifyNoWindowLeft();
+        platform.reset();
+    }
 
     void firstRunStoresTodayAndAsksNothing()
     {
@@ -69,8 +84,9 @@ private Q_SLOTS:
     {
         store(QStringLiteral("2027-01-01"));
         platform->messages.answers.push_back(MessageAnswer::Yes);
+        const QString file = QSettings(QCoreApplication::applicationName()).fileName();
         QString storedAtOpen;
-        platform->desktop.onOpen = [&] { storedAtOpen = decodeSetting(stored()); };
+        platform->desktop.onOpen = [&] { storedAtOpen = storedOnDisk(file); };
         remindOfUpdate();
         QCOMPARE(platform->desktop.opened,
                  QStringList{mainSite() + QLatin1String("/vl-free-vestastra/download-vl-free-vestastra.html")});

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void cleanup()
     {
         endRun();
+        verifyNoWindowLeft();
         platform.reset();
     }
 
@@ -125,15 +126,24 @@ private Q_SLOTS:
         QVERIFY(accessible(QStringLiteral("frmMain"), QStringLiteral("Label1"))->role() != QAccessible::Link);
     }
 
-    void linksAreReachedByTabAndEnter()
+    void linksAreReachedByTabAndPressedByEnterOrSpace_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void linksAreReachedByTabAndPressedByEnterOrSpace()
+    {
+        QFETCH(int, key);
         InputWindow &input = Forms::load<InputWindow>();
         QApplication::setActiveWindow(&input);
         QVERIFY(QTest::qWaitForWindowActive(&input));
         control<QPushButton>(input, "cmdExit")->setFocus();
         QTest::keyClick(control<QPushButton>(input, "cmdExit"), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), control<Label>(input, "Label61"));
-        QTest::keyClick(control<Label>(input, "Label61"), Qt::Key_Return);
+        QTest::keyClick(control<Label>(input, "Label61"), Qt::Key(key));
         QCOMPARE(platform->desktop.opened, QStringList{mainSite()});
     }
 

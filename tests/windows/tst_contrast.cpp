@@ -148,6 +148,7 @@ private Q_SLOTS:
     void cleanup()
     {
         endRun();
+        verifyNoWindowLeft();
         platform.reset();
         QApplication::setPalette(userPalette);
     }

@@ -3,6 +3,7 @@
 #include "windows/exitscreen.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void cleanup()
     {
         endRun();
+        verifyNoWindowLeft();
         platform.reset();
     }
 
@@ -92,6 +94,32 @@ private Q_SLOTS:
         control<QLineEdit>(exitScreen, "txtName")->setText(QStringLiteral("\t"));
         control<QLineEdit>(exitScreen, "txtEmail")->setFocus(Qt::TabFocusReason);
         QCOMPARE(control<QLineEdit>(exitScreen, "txtName")->text(), QStringLiteral("\t"));
+    }
+
+    // Leaving for another window or a pop-up menu is no leaving the box: the user comes
+    // back to it as they left it.
+    void placeholdersStayAwayWhileTheFocusIsElsewhere_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("whileAway");
+        QTest::newRow("Tab to another box") << int(Qt::TabFocusReason) << QStringLiteral("Your Name");
+        QTest::newRow("another window") << int(Qt::ActiveWindowFocusReason) << QString();
+        QTest::newRow("a pop-up menu") << int(Qt::PopupFocusReason) << QString();
+    }
+
+    void placeholdersStayAwayWhileTheFocusIsElsewhere()
+    {
+        QFETCH(int, reason);
+        QFETCH(QString, whileAway);
+        QLineEdit *box = control<QLineEdit>(exitScreen, "txtName");
+        box->setFocus(Qt::TabFocusReason);
+        QVERIFY(box->text().isEmpty());
+        QFocusEvent leaving(QEvent::FocusOut, Qt::FocusReason(reason));
+        QCoreApplication::sendEvent(box, &leaving);
+        QCOMPARE(box->text(), whileAway);
+        QFocusEvent returning(QEvent::FocusIn, Qt::FocusReason(reason));
+        QCoreApplication::sendEvent(box, &returning);
+        QVERIFY(box->text().isEmpty());
     }
 
     void messageBoxKeepsItsLineBreakUntilEmptied()

@@ -86,7 +86,11 @@ class TestLayouts : public QObject
     FakePlatform platform;
 
 private Q_SLOTS:
-    void cleanup() { endRun(); }
+    void cleanup()
+    {
+        endRun();
+        verifyNoWindowLeft();
+    }
 
     void captions_data()
     {
