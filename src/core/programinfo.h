@@ -4,5 +4,5 @@
 
 // The program's name, as message boxes are captioned.
 QString programTitle();
-// The name with the version, as windows are captioned: "VL Vestastra 1.15".
+// The name with the build's version, as windows are captioned.
 QString programTitleWithVersion();

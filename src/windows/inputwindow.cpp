@@ -120,6 +120,7 @@ void InputWindow::bindCommands()
     }
     connect(readingButton, &QPushButton::clicked, this, &InputWindow::requestReading);
     connect(readingEntry, &QAction::triggered, this, &InputWindow::requestReading);
+    // Closing the window is how the user leaves: the program's flow then brings up the exit screen.
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(exitEntry, &QAction::triggered, this, [this] { exitButton->click(); });
     connect(introLabel, &Label::clicked, this, openFullBrandPage);

@@ -154,6 +154,7 @@ void ReadingWindow::buildMenus()
 
     connect(backButton, &QPushButton::clicked, this, &ReadingWindow::backRequested);
     connect(backEntry, &QAction::triggered, this, [this] { backButton->click(); });
+    // Closing the window is how the user leaves: the program's flow then brings up the exit screen.
     connect(exitEntry, &QAction::triggered, this, &QWidget::close);
 }
 
