@@ -79,10 +79,13 @@ class TestReadingStep : public QObject
     std::unique_ptr<FakePlatform> platform;
     InputWindow *input = nullptr;
 
+    QPushButton *readingButton() const { return control<QPushButton>(input, "cmdNext"); }
+    QLineEdit *firstName() const { return control<QLineEdit>(input, "txtFirstName"); }
+
     ReadingWindow &readingFor(int day, int month, int year = 1990)
     {
         enter(*input, QStringLiteral("ANN"), QStringLiteral("LEE"), day, month, year);
-        control<QPushButton>(input, "cmdNext")->click();
+        readingButton()->click();
         return Forms::load<ReadingWindow>();
     }
 
@@ -135,7 +138,7 @@ private Q_SLOTS:
         const QStringList first = shownFields(readingFor(5, 3, 1901));
         control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
         enter(*input, QStringLiteral("ZED"), QStringLiteral("QUINN"), 5, 3, 2050);
-        control<QPushButton>(input, "cmdNext")->click();
+        readingButton()->click();
         QCOMPARE(shownFields(Forms::load<ReadingWindow>()), first);
     }
 
@@ -145,7 +148,7 @@ private Q_SLOTS:
         QPointer<ReadingWindow> shown = &reading;
         control<QAction>(reading, "mnuBack")->trigger();
         QVERIFY(input->isVisible());
-        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("ANN"));
+        QCOMPARE(firstName()->text(), QStringLiteral("ANN"));
         QCOMPARE(control<QComboBox>(input, "cboDate")->currentText(), QStringLiteral("14"));
         QCOMPARE(control<QComboBox>(input, "cboMonth")->currentText(), QStringLiteral("February"));
         QCOMPARE(control<QComboBox>(input, "cboYear")->currentText(), QStringLiteral("1975"));
@@ -293,7 +296,7 @@ private Q_SLOTS:
     void aboutIsModalAndClosesByOkEnterAndEscape()
     {
         QFETCH(int, key);
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("KEPT"));
+        firstName()->setText(QStringLiteral("KEPT"));
         bool wasModal = false;
         QTimer::singleShot(0, [&] {
             AboutWindow *about = Forms::find<AboutWindow>();
@@ -308,7 +311,7 @@ private Q_SLOTS:
         QVERIFY(wasModal);
         QVERIFY(!Forms::find<AboutWindow>());
         QVERIFY(input->isVisible());
-        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("KEPT"));
+        QCOMPARE(firstName()->text(), QStringLiteral("KEPT"));
     }
 
     void aboutFromTheReadingWindowShowsTheSameContent()

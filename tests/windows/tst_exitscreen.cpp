@@ -17,12 +17,16 @@ class TestExitScreen : public QObject
     std::unique_ptr<FakePlatform> platform;
     ExitScreen *exitScreen = nullptr;
 
+    QLineEdit *nameBox() const { return control<QLineEdit>(exitScreen, "txtName"); }
+    QLineEdit *emailBox() const { return control<QLineEdit>(exitScreen, "txtEmail"); }
+    QLineEdit *friendEmailBox() const { return control<QLineEdit>(exitScreen, "txtFriendEmail"); }
+
     void submit(const QString &name, const QString &email, const QString &friendName, const QString &friendEmail)
     {
-        control<QLineEdit>(exitScreen, "txtName")->setText(name);
-        control<QLineEdit>(exitScreen, "txtEmail")->setText(email);
+        nameBox()->setText(name);
+        emailBox()->setText(email);
         control<QLineEdit>(exitScreen, "txtFriendName")->setText(friendName);
-        control<QLineEdit>(exitScreen, "txtFriendEmail")->setText(friendEmail);
+        friendEmailBox()->setText(friendEmail);
         control<QPushButton>(exitScreen, "cmdSubmit")->click();
     }
 
@@ -82,18 +86,18 @@ private Q_SLOTS:
 
     void placeholdersClearAndComeBack()
     {
-        control<QLineEdit>(exitScreen, "txtName")->setText(QStringLiteral("  Your Name "));
-        control<QLineEdit>(exitScreen, "txtName")->setFocus(Qt::TabFocusReason);
-        QVERIFY(control<QLineEdit>(exitScreen, "txtName")->text().isEmpty());
-        control<QLineEdit>(exitScreen, "txtEmail")->setFocus(Qt::TabFocusReason);
-        QCOMPARE(control<QLineEdit>(exitScreen, "txtName")->text(), QStringLiteral("Your Name"));
-        QVERIFY(control<QLineEdit>(exitScreen, "txtEmail")->text().isEmpty());
-        QTest::keyClicks(control<QLineEdit>(exitScreen, "txtEmail"), QStringLiteral("ann@mail.example"));
-        control<QLineEdit>(exitScreen, "txtName")->setFocus(Qt::TabFocusReason);
-        QCOMPARE(control<QLineEdit>(exitScreen, "txtEmail")->text(), QStringLiteral("ann@mail.example"));
-        control<QLineEdit>(exitScreen, "txtName")->setText(QStringLiteral("\t"));
-        control<QLineEdit>(exitScreen, "txtEmail")->setFocus(Qt::TabFocusReason);
-        QCOMPARE(control<QLineEdit>(exitScreen, "txtName")->text(), QStringLiteral("\t"));
+        nameBox()->setText(QStringLiteral("  Your Name "));
+        nameBox()->setFocus(Qt::TabFocusReason);
+        QVERIFY(nameBox()->text().isEmpty());
+        emailBox()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(nameBox()->text(), QStringLiteral("Your Name"));
+        QVERIFY(emailBox()->text().isEmpty());
+        QTest::keyClicks(emailBox(), QStringLiteral("ann@mail.example"));
+        nameBox()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(emailBox()->text(), QStringLiteral("ann@mail.example"));
+        nameBox()->setText(QStringLiteral("\t"));
+        emailBox()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(nameBox()->text(), QStringLiteral("\t"));
     }
 
     // Leaving for another window or a pop-up menu is no leaving the box: the user comes
@@ -111,7 +115,7 @@ private Q_SLOTS:
     {
         QFETCH(int, reason);
         QFETCH(QString, whileAway);
-        QLineEdit *box = control<QLineEdit>(exitScreen, "txtName");
+        QLineEdit *box = nameBox();
         box->setFocus(Qt::TabFocusReason);
         QVERIFY(box->text().isEmpty());
         QFocusEvent leaving(QEvent::FocusOut, Qt::FocusReason(reason));
@@ -128,17 +132,17 @@ private Q_SLOTS:
         control<QPlainTextEdit>(exitScreen, "txtMessage")->setFocus(Qt::TabFocusReason);
         QCOMPARE(exitScreen->referral().message, QStringLiteral("Your Message\r\n"));
         control<QPlainTextEdit>(exitScreen, "txtMessage")->clear();
-        control<QLineEdit>(exitScreen, "txtName")->setFocus(Qt::TabFocusReason);
+        nameBox()->setFocus(Qt::TabFocusReason);
         QCOMPARE(exitScreen->referral().message, QStringLiteral("Your Message"));
     }
 
     void spaceIsRefusedInEmailBoxes()
     {
         for (QLineEdit *box :
-             {control<QLineEdit>(exitScreen, "txtEmail"), control<QLineEdit>(exitScreen, "txtFriendEmail")}) {
+             {emailBox(), friendEmailBox()}) {
             platform->messages.shown.clear();
             box->setText(QStringLiteral("ab"));
-            control<QLineEdit>(exitScreen, "txtName")->setFocus(Qt::TabFocusReason);
+            nameBox()->setFocus(Qt::TabFocusReason);
             QTest::keyClick(box, Qt::Key_Space);
             QCOMPARE(box->text(), QStringLiteral("ab"));
             QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Email Address Cannot Contain Space")});
@@ -146,8 +150,8 @@ private Q_SLOTS:
             QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmNagScreen2")});
             QCOMPARE(QApplication::focusWidget(), box);
         }
-        QTest::keyClick(control<QLineEdit>(exitScreen, "txtName"), Qt::Key_Space);
-        QVERIFY(control<QLineEdit>(exitScreen, "txtName")->text().endsWith(QLatin1Char(' ')));
+        QTest::keyClick(nameBox(), Qt::Key_Space);
+        QVERIFY(nameBox()->text().endsWith(QLatin1Char(' ')));
     }
 
     void submitChecks_data()
@@ -193,7 +197,7 @@ private Q_SLOTS:
             QCOMPARE(sent.queryItemValue(QStringLiteral("taf2"), QUrl::FullyDecoded), email.trimmed());
         }
         QVERIFY(exitScreen->isVisible());
-        QCOMPARE(control<QLineEdit>(exitScreen, "txtEmail")->text(), email);
+        QCOMPARE(emailBox()->text(), email);
     }
 
     void untouchedMessageIsSentWithItsLineBreak()

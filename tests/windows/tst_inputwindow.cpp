@@ -39,6 +39,14 @@ class TestInputWindow : public QObject
     std::unique_ptr<FakePlatform> platform;
     InputWindow *input = nullptr;
 
+    QLineEdit *firstName() const { return control<QLineEdit>(input, "txtFirstName"); }
+    QLineEdit *middleName() const { return control<QLineEdit>(input, "txtMiddleName"); }
+    QLineEdit *lastName() const { return control<QLineEdit>(input, "txtLastName"); }
+    QComboBox *months() const { return control<QComboBox>(input, "cboMonth"); }
+    QComboBox *days() const { return control<QComboBox>(input, "cboDate"); }
+    QComboBox *years() const { return control<QComboBox>(input, "cboYear"); }
+    QPushButton *readingButton() const { return control<QPushButton>(input, "cmdNext"); }
+
 private Q_SLOTS:
     void init()
     {
@@ -57,26 +65,26 @@ private Q_SLOTS:
 
     void listsFilledOnLoad()
     {
-        QCOMPARE(control<QComboBox>(input, "cboDate")->count(), 31);
-        QCOMPARE(control<QComboBox>(input, "cboDate")->itemText(0), QStringLiteral("1"));
-        QCOMPARE(control<QComboBox>(input, "cboDate")->itemText(30), QStringLiteral("31"));
-        QCOMPARE(control<QComboBox>(input, "cboMonth")->count(), 12);
-        QCOMPARE(control<QComboBox>(input, "cboMonth")->itemText(0), QStringLiteral("January"));
-        QCOMPARE(control<QComboBox>(input, "cboMonth")->itemText(8), QStringLiteral("September"));
-        QCOMPARE(control<QComboBox>(input, "cboMonth")->itemText(11), QStringLiteral("December"));
-        QCOMPARE(control<QComboBox>(input, "cboYear")->count(), 151);
-        QCOMPARE(control<QComboBox>(input, "cboYear")->itemText(150), QStringLiteral("2050"));
-        QCOMPARE(control<QComboBox>(input, "cboDate")->currentText(), QStringLiteral("1"));
-        QCOMPARE(control<QComboBox>(input, "cboMonth")->currentText(), QStringLiteral("January"));
-        QCOMPARE(control<QComboBox>(input, "cboYear")->currentText(), QStringLiteral("1900"));
-        QVERIFY(control<QLineEdit>(input, "txtFirstName")->text().isEmpty());
-        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(input, "txtFirstName"));
+        QCOMPARE(days()->count(), 31);
+        QCOMPARE(days()->itemText(0), QStringLiteral("1"));
+        QCOMPARE(days()->itemText(30), QStringLiteral("31"));
+        QCOMPARE(months()->count(), 12);
+        QCOMPARE(months()->itemText(0), QStringLiteral("January"));
+        QCOMPARE(months()->itemText(8), QStringLiteral("September"));
+        QCOMPARE(months()->itemText(11), QStringLiteral("December"));
+        QCOMPARE(years()->count(), 151);
+        QCOMPARE(years()->itemText(150), QStringLiteral("2050"));
+        QCOMPARE(days()->currentText(), QStringLiteral("1"));
+        QCOMPARE(months()->currentText(), QStringLiteral("January"));
+        QCOMPARE(years()->currentText(), QStringLiteral("1900"));
+        QVERIFY(firstName()->text().isEmpty());
+        QCOMPARE(QApplication::focusWidget(), firstName());
     }
 
     void lettersAreUpperCased()
     {
-        QTest::keyClicks(control<QLineEdit>(input, "txtMiddleName"), QStringLiteral("anNa z"));
-        QCOMPARE(control<QLineEdit>(input, "txtMiddleName")->text(), QStringLiteral("ANNA Z"));
+        QTest::keyClicks(middleName(), QStringLiteral("anNa z"));
+        QCOMPARE(middleName()->text(), QStringLiteral("ANNA Z"));
         QVERIFY(platform->messages.shown.isEmpty());
     }
 
@@ -106,10 +114,10 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(int, modifiers);
         QApplication::clipboard()->setText(QStringLiteral("PASTED"));
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("AB"));
-        control<QLineEdit>(input, "txtFirstName")->selectAll();
-        sendKey(control<QLineEdit>(input, "txtFirstName"), Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
-        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), QStringLiteral("AB"));
+        firstName()->setText(QStringLiteral("AB"));
+        firstName()->selectAll();
+        sendKey(firstName(), Qt::Key(key), text, Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(firstName()->text(), QStringLiteral("AB"));
         QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
@@ -119,14 +127,14 @@ private Q_SLOTS:
     void qtTestCtrlVDoesNotPaste()
     {
         QApplication::clipboard()->setText(QStringLiteral("PASTED"));
-        QTest::keyClick(control<QLineEdit>(input, "txtLastName"), Qt::Key_V, Qt::ControlModifier);
-        QVERIFY(control<QLineEdit>(input, "txtLastName")->text().isEmpty());
+        QTest::keyClick(lastName(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(lastName()->text().isEmpty());
         QCOMPARE(platform->messages.texts(), QStringList{onlyAlphabet});
     }
 
     void editingKeysWorkAsUsual()
     {
-        QLineEdit *box = control<QLineEdit>(input, "txtFirstName");
+        QLineEdit *box = firstName();
         QTest::keyClicks(box, QStringLiteral("abcd"));
         QTest::keyClick(box, Qt::Key_Left);
         QTest::keyClick(box, Qt::Key_Backspace);
@@ -141,7 +149,7 @@ private Q_SLOTS:
         QTest::keyClick(box, Qt::Key_Space);
         QCOMPARE(box->text(), QStringLiteral(" D"));
         QTest::keyClick(box, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), control<QLineEdit>(input, "txtMiddleName"));
+        QCOMPARE(QApplication::focusWidget(), middleName());
         QVERIFY(platform->messages.shown.isEmpty());
     }
 
@@ -170,9 +178,9 @@ private Q_SLOTS:
         QFETCH(int, replaceLength);
         QFETCH(QString, result);
         QFETCH(int, messages);
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ABC"));
-        ::commit(control<QLineEdit>(input, "txtFirstName"), commit, replaceFrom, replaceLength);
-        QCOMPARE(control<QLineEdit>(input, "txtFirstName")->text(), result);
+        firstName()->setText(QStringLiteral("ABC"));
+        ::commit(firstName(), commit, replaceFrom, replaceLength);
+        QCOMPARE(firstName()->text(), result);
         QCOMPARE(platform->messages.texts(), QStringList(messages, onlyAlphabet));
     }
 
@@ -194,10 +202,10 @@ private Q_SLOTS:
         QFETCH(QString, last);
         QFETCH(QString, message);
         QFETCH(QString, focus);
-        control<QLineEdit>(input, "txtFirstName")->setText(first);
-        control<QLineEdit>(input, "txtLastName")->setText(last);
-        control<QPushButton>(input, "cmdNext")->setFocus();
-        control<QPushButton>(input, "cmdNext")->click();
+        firstName()->setText(first);
+        lastName()->setText(last);
+        readingButton()->setFocus();
+        readingButton()->click();
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
@@ -219,8 +227,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, list);
         QFETCH(QString, message);
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
-        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
+        firstName()->setText(QStringLiteral("ANN"));
+        lastName()->setText(QStringLiteral("LEE"));
         auto *empty = input->findChild<QComboBox *>(list);
         empty->setCurrentIndex(-1);
         control<QAction>(input, "mnuNext")->trigger();
@@ -246,13 +254,13 @@ private Q_SLOTS:
         QFETCH(int, month);
         QFETCH(int, year);
         QFETCH(QString, message);
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
-        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
-        control<QComboBox>(input, "cboDate")->setCurrentIndex(day - 1);
-        control<QComboBox>(input, "cboMonth")->setCurrentIndex(month - 1);
-        control<QComboBox>(input, "cboYear")->setCurrentIndex(year - 1900);
-        control<QPushButton>(input, "cmdNext")->setFocus();
-        control<QPushButton>(input, "cmdNext")->click();
+        firstName()->setText(QStringLiteral("ANN"));
+        lastName()->setText(QStringLiteral("LEE"));
+        days()->setCurrentIndex(day - 1);
+        months()->setCurrentIndex(month - 1);
+        years()->setCurrentIndex(year - 1900);
+        readingButton()->setFocus();
+        readingButton()->click();
         if (message.isEmpty()) {
             QVERIFY(platform->messages.shown.isEmpty());
             QVERIFY(Forms::load<ReadingWindow>().isVisible());
@@ -260,7 +268,7 @@ private Q_SLOTS:
         }
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
-        QCOMPARE(QApplication::focusWidget(), control<QPushButton>(input, "cmdNext"));
+        QCOMPARE(QApplication::focusWidget(), readingButton());
         QVERIFY(!Forms::find<ReadingWindow>());
     }
 };
