@@ -3,6 +3,7 @@
 #include "caretblinklimit.h"
 #include "flow.h"
 #include "platform/forms.h"
+#include "programstyle.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -24,7 +25,7 @@ bool startVestastra(QApplication &app)
 {
     // The program ends only through its own shutdown, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new ProgramStyle);
     new CaretBlinkLimit(app, caretBlinkTime);
     installProgramFlow();
     Forms::load<StartUp>();
