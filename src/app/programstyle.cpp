@@ -1,6 +1,6 @@
 #include "programstyle.h"
 
-#include "platform/pngresource.h"
+#include "platform/picturefile.h"
 
 #include <QGuiApplication>
 #include <QStyleFactory>
@@ -19,7 +19,7 @@ QIcon ProgramStyle::standardIcon(StandardPixmap which, const QStyleOption *optio
                              : QStringLiteral(":/qt-project.org/styles/commonstyle/images/toolbar-ext-h-");
     QIcon arrow;
     for (int size : {8, 16, 32}) {
-        const QPixmap picture = pngResource(stem + QString::number(size) + QLatin1String(".png"));
+        const QPixmap picture = readPicture(stem + QString::number(size) + QLatin1String(".png"), "png");
         // A Qt that keeps its arrow elsewhere draws it its own way.
         if (picture.isNull())
             return QProxyStyle::standardIcon(which, option, widget);

@@ -2,7 +2,7 @@
 
 #include "core/programinfo.h"
 #include "forms.h"
-#include "pngresource.h"
+#include "picturefile.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -18,7 +18,7 @@ Form::Form(const char *name, QSize clientSize, bool withMenuBar)
     // Tells the windows apart on the desktop, where they all share one caption.
     setWindowRole(QLatin1String(name));
     setWindowTitle(programTitleWithVersion());
-    static const QIcon icon(pngResource(QStringLiteral(":/icons/vestastra.png")));
+    static const QIcon icon(readPicture(QStringLiteral(":/icons/vestastra.png"), "png"));
     setWindowIcon(icon);
 
     auto *layout = new QVBoxLayout(this);

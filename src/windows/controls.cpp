@@ -1,6 +1,6 @@
 #include "controls.h"
 
-#include "platform/pngresource.h"
+#include "platform/picturefile.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -101,7 +101,7 @@ void setForeground(QWidget *control, const QColor &colour)
 
 QCursor linkCursor()
 {
-    static const QCursor cursor(pngResource(QStringLiteral(":/icons/linkhand.png")), 12, 0);
+    static const QCursor cursor(readPicture(QStringLiteral(":/icons/linkhand.png"), "png"), 12, 0);
     return cursor;
 }
 

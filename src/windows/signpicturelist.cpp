@@ -1,6 +1,7 @@
 #include "signpicturelist.h"
 
 #include "core/signcatalogue.h"
+#include "platform/picturefile.h"
 
 int SignPictureList::count() const
 {
@@ -19,5 +20,5 @@ QPixmap SignPictureList::picture(int number) const
     const QString name = key(number);
     if (name.isEmpty())
         return {};
-    return QPixmap(QLatin1String(":/signs/") + name, "JPG");
+    return readPicture(QLatin1String(":/signs/") + name, "jpg");
 }
