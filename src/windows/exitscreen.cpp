@@ -22,7 +22,8 @@ using twips::at;
 namespace {
 
 // Watches a box's focus for its placeholder. When the whole window loses and regains
-// the focus (a message box, another program), the box never left, so nothing changes.
+// the focus (a message box, another program, a pop-up menu), the box never left, so
+// nothing changes.
 class Placeholder : public QObject
 {
 public:

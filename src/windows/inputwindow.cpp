@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QLocale>
