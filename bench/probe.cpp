@@ -211,14 +211,14 @@ std::int64_t ProbeApplication::waitForPaint()
 void ProbeApplication::reportStartUp(std::int64_t atMain, std::int64_t appReady)
 {
     const std::int64_t shown = probe::nowNs();
-    const std::int64_t painted = waitForPaint();
+    const std::int64_t firstPaint = waitForPaint();
     const double cpuMs = probe::cpuMsSinceLaunch();
 
     probe::printEnvironment();
     probe::printFigure("at_main_ms", probe::msSinceLaunch(atMain));
     probe::printFigure("app_ready_ms", probe::msSinceLaunch(appReady));
     probe::printFigure("window_shown_ms", probe::msSinceLaunch(shown));
-    probe::printFigure("startup_ms", probe::msSinceLaunch(painted));
+    probe::printFigure("startup_ms", probe::msSinceLaunch(firstPaint));
     probe::printFigure("startup_cpu_ms", cpuMs);
 }
 
