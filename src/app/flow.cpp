@@ -3,7 +3,6 @@
 #include "platform/forms.h"
 #include "readingstep.h"
 #include "shutdown.h"
-#include "startup.h"
 #include "windows/exitscreen.h"
 #include "windows/inputwindow.h"
 #include "windows/readingwindow.h"
@@ -19,19 +18,15 @@ void showExitScreen()
     if (Forms::isEnding())
         return;
     Forms::show<ExitScreen>();
-    if (StartUp *startUp = Forms::find<StartUp>())
-        startUp->hide();
 }
 
 void goBack(ReadingWindow &reading)
 {
     Forms::show<InputWindow>();
-    // Closing the reading window brings up the exit screen, as any main window's
-    // close does; going back is no ending, so the exit screen is hidden again below.
+    // Closing a main window brings up the exit screen; going back is no ending, so the
+    // reading window closes without it.
+    QObject::disconnect(&reading, &Form::unloaded, nullptr, nullptr);
     reading.close();
-    if (StartUp *startUp = Forms::find<StartUp>())
-        startUp->hide();
-    Forms::load<ExitScreen>().hide();
 }
 
 void listenTo(Form &form)

@@ -3,7 +3,6 @@
 #include "core/signcatalogue.h"
 #include "core/sunsign.h"
 #include "platform/forms.h"
-#include "startup.h"
 #include "windows/exitscreen.h"
 #include "windows/inputwindow.h"
 #include "windows/readingwindow.h"
@@ -19,8 +18,6 @@ void ReadingStep::showReading(const Entries &entries)
         reading.showReading(*sign, SignPictureList().picture(sign->pictureIndex));
 
     Forms::load<InputWindow>().hide();
-    if (StartUp *startUp = Forms::find<StartUp>())
-        startUp->hide();
     // The exit screen is loaded now, hidden, ready for the end of the session.
     Forms::load<ExitScreen>().hide();
     reading.show();

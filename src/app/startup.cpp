@@ -21,7 +21,6 @@ void StartUp::onLoad()
     seedRandomFromClock();
     remindOfUpdate();
     Forms::show<InputWindow>();
-    hide();
     drawFrontOffer();
 }
 
