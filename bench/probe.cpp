@@ -20,6 +20,7 @@
 #include <string>
 #include <thread>
 
+#include <malloc.h>
 #include <unistd.h>
 
 namespace probe {
@@ -147,6 +148,16 @@ void setDeadline(int seconds)
 long peakResidentKiB()
 {
     return statusField(QStringLiteral("/proc/self/status"), "VmHWM");
+}
+
+long residentKiB()
+{
+    return statusField(QStringLiteral("/proc/self/status"), "VmRSS");
+}
+
+long heapInUseKiB()
+{
+    return long(mallinfo2().uordblks / 1024);
 }
 
 ProbeApplication::ProbeApplication(int &argc, char **argv) : QApplication(argc, argv) {}

@@ -49,6 +49,10 @@ void setDeadline(int seconds);
 
 // Peak resident memory (VmHWM) in KiB.
 long peakResidentKiB();
+// Resident memory now (VmRSS) in KiB.
+long residentKiB();
+// The heap the program has allocated and not freed, in KiB.
+long heapInUseKiB();
 
 // The application, watching the events it dispatches on the main thread: the paints
 // of one window, and every timer event.

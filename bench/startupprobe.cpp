@@ -4,6 +4,8 @@
 //                             then Back: click to the input window's next paint
 //   bench_startup memory      peak resident memory after start-up, a reading and Back
 //   bench_startup idle S      wake-ups while sitting idle S seconds after start-up
+//   bench_startup growth N    resident memory and heap in use after 10 readings and
+//                             after N, each followed by Back
 // The settings store and the instance lock carry this probe's name, never the
 // program's; still, run it with a HOME, XDG_CONFIG_HOME and TMPDIR of its own, as
 // bench/run-benchmarks does.
@@ -81,8 +83,8 @@ int main(int argc, char *argv[])
     probe::stampLaunch(argv);
     const std::int64_t atMain = probe::nowNs();
     const probe::Mode mode =
-        probe::parseMode(argc, argv, {"startup", "memory"}, {"reading", "idle"},
-                         "usage: bench_startup [startup | reading COUNT | memory | idle SECONDS]\n");
+        probe::parseMode(argc, argv, {"startup", "memory"}, {"reading", "idle", "growth"},
+                         "usage: bench_startup [startup | reading COUNT | memory | idle SECONDS | growth COUNT]\n");
     probe::setDeadline(30 + mode.count);
 
     // The program's own start-up, as runVestastra runs it.
@@ -107,6 +109,14 @@ int main(int argc, char *argv[])
     } else if (mode.name == "memory") {
         runReadings(app, 1);
         std::printf("peak_kib %ld\n", probe::peakResidentKiB());
+    } else if (mode.name == "growth") {
+        // What stays after readings: resident memory, and the heap still in use, which
+        // tells memory held from memory the allocator keeps for reuse.
+        runReadings(app, 10);
+        std::printf("resident_after_10_kib %ld\nheap_after_10_kib %ld\n", probe::residentKiB(), probe::heapInUseKiB());
+        runReadings(app, std::max(0, mode.count - 10));
+        std::printf("resident_after_%d_kib %ld\nheap_after_%d_kib %ld\n", mode.count, probe::residentKiB(),
+                    mode.count, probe::heapInUseKiB());
     } else if (mode.name == "idle") {
         // Past the time the text cursor blinks after the last input.
         app.reportIdle(int(std::chrono::milliseconds(caretBlinkTime).count()) + 1000, mode.count);

@@ -7,6 +7,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 
 #include <cstdio>
 
@@ -26,6 +27,11 @@ bool startVestastra(QApplication &app)
     // The program ends only through its own shutdown, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ProgramStyle);
+    // The style keeps its drawings by the palette of the control drawn, and every
+    // reading window's controls have palettes of their own: Qt's default 10 MiB would
+    // fill up with drawings of closed reading windows that are never drawn again.
+    // The open windows' drawings take a few hundred KiB.
+    QPixmapCache::setCacheLimit(1024);
     new CaretBlinkLimit(app, caretBlinkTime);
     installProgramFlow();
     Forms::load<StartUp>();

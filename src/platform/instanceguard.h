@@ -2,9 +2,10 @@
 
 #include "seam.h"
 
-#include <QString>
+#include <QStringList>
 
-// Tells whether another copy of this program already runs for this user.
+// Tells whether another copy of this program already runs for this user on this
+// machine.
 class InstanceGuard
 {
 public:
@@ -13,7 +14,9 @@ public:
 
     static InstanceGuard &system();
 
-    // The lock file the program's guard holds while it runs, for this process's
-    // environment and application name; empty when the user has no folder for it.
-    static QString lockPath();
+    // The lock files the program's guard holds while it runs, for this process's
+    // environment and application name: one in the session's runtime folder when
+    // there is one, and one in the cache folder, which every start of the user's can
+    // reach, with or without a session.
+    static QStringList lockPaths();
 };

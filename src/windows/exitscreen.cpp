@@ -15,11 +15,22 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
 
 using namespace controls;
 using twips::at;
 
 namespace {
+
+// The text of a multi-line box as typed, lines joined by "\n". toPlainText() would
+// also turn each no-break space into a plain one.
+QString typedText(const QPlainTextEdit *box)
+{
+    QStringList lines;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines.join(QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+}
 
 // Watches a box's focus for its placeholder. When the whole window loses and regains
 // the focus (a message box, another program, a pop-up menu), the box never left, so
@@ -57,7 +68,7 @@ private:
     {
         if (auto *line = qobject_cast<QLineEdit *>(box))
             return line->text();
-        return static_cast<QPlainTextEdit *>(box)->toPlainText();
+        return typedText(static_cast<QPlainTextEdit *>(box));
     }
 
     static void setContents(QObject *box, const QString &value)
@@ -93,7 +104,7 @@ void ExitScreen::onLoad()
 
 Referral ExitScreen::referral() const
 {
-    QString message = messageEdit->toPlainText();
+    QString message = typedText(messageEdit);
     message.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return {nameEdit->text(), emailEdit->text(), message, friendNameEdit->text(), friendEmailEdit->text()};
 }

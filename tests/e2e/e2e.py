@@ -195,6 +195,22 @@ def test_killed_copy_does_not_block():
     XProgram(first.home).start().wait_roles(["frmMain"])
 
 
+def test_copy_killed_while_starting_does_not_block_the_next():
+    program = XProgram()
+    for delay_ms in range(0, 100, 8):
+        program.start()
+        time.sleep(delay_ms / 1000)
+        program.process.send_signal(signal.SIGKILL)
+        program.process.wait()
+        program.start()
+        wait_for(lambda: program.process.poll() is not None or program.visible_roles() == ["frmMain"],
+                 lambda: f"the input window after a copy was killed {delay_ms} ms into its start "
+                         f"(windows: {program.visible_roles()})")
+        check(program.process.poll() is None, f"the next copy ended with status {program.process.returncode} "
+                                              f"after a copy was killed {delay_ms} ms into its start")
+        program.kill()
+
+
 def test_damaged_settings_file_does_not_stop_start_up():
     program = XProgram()
     config = os.path.join(program.home, ".config")
@@ -460,7 +476,7 @@ def main():
         take_screenshots(sys.argv[4], sys.argv[5] if len(sys.argv) > 5 else "1")
         return 0
     tests = [test_whole_session, test_second_copy_is_refused, test_killed_copy_does_not_block,
-             test_damaged_settings_file_does_not_stop_start_up]
+             test_copy_killed_while_starting_does_not_block_the_next, test_damaged_settings_file_does_not_stop_start_up]
     if WINDOW_MANAGER:
         tests += [test_window_manager_close, test_message_boxes_take_clicks_and_give_the_focus_back,
                   test_tab_walks_every_window, test_tab_on_exit_screen_types_nothing_into_the_referral]

@@ -1,7 +1,10 @@
-// Asks the program's instance guard once, as the program does at start-up, prints
-// "primary" or "secondary", and as primary holds on until its input closes. With
-// --lock-path it only prints where the guard keeps its lock.
+// Starts as the program does, as far as the instance guard and the settings store go:
+// asks the guard once, prints "primary" or "secondary", and as primary holds on until
+// its input closes. With --store, a primary first reads and writes the settings store
+// as the update reminder does. With --lock-paths it only prints where the guard keeps
+// its locks, one a line.
 #include "platform/instanceguard.h"
+#include "platform/settingsstore.h"
 
 #include <QCoreApplication>
 
@@ -12,11 +15,17 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     if (argc > 1)
         QCoreApplication::setApplicationName(QString::fromLocal8Bit(argv[1]));
-    if (argc > 2 && qstrcmp(argv[2], "--lock-path") == 0) {
-        std::puts(InstanceGuard::lockPath().toLocal8Bit().constData());
+    const QByteArray option = argc > 2 ? argv[2] : "";
+    if (option == "--lock-paths") {
+        for (const QString &path : InstanceGuard::lockPaths())
+            std::puts(path.toLocal8Bit().constData());
         return 0;
     }
     const bool another = InstanceGuard::system().anotherIsRunning();
+    if (!another && option == "--store") {
+        SettingsStore &store = SettingsStore::system();
+        store.setValue(QStringLiteral("Settings/probe"), store.value(QStringLiteral("Settings/probe")) + QLatin1Char('x'));
+    }
     std::puts(another ? "secondary" : "primary");
     std::fflush(stdout);
     if (!another) {

@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <grp.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -14,8 +17,17 @@ const QString probeName = QStringLiteral("VestastraGuardTest");
 const QString primary = QStringLiteral("primary");
 const QString secondary = QStringLiteral("secondary");
 
-// Runtime, temporary and cache folders of the test's own for the probes, so that no
-// test touches the user's real ones.
+// The superuser opens every file, so the probes run as an ordinary user then, to whom
+// files of another user are as foreign as on a desktop.
+constexpr uid_t ordinaryUser = 65534;
+bool asSuperuser()
+{
+    return geteuid() == 0;
+}
+
+// Runtime, temporary, cache and configuration folders of the test's own for the
+// probes, owned by the user the probes run as, so that no test touches the user's real
+// ones.
 class Folders
 {
 public:
@@ -23,21 +35,43 @@ public:
     {
         // A session's runtime folder is private to its user; Qt accepts no other.
         QDir(root.path()).mkdir(QStringLiteral("runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QDir(root.path()).mkdir(QStringLiteral("tmp"));
-        QDir(root.path()).mkdir(QStringLiteral("cache"));
+        for (const char *folder : {"tmp", "cache", "config"})
+            QDir(root.path()).mkdir(QLatin1String(folder));
+        if (asSuperuser()) {
+            QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                   | QFile::ReadOther | QFile::ExeOther);
+            QFile::copy(QCoreApplication::applicationDirPath() + QLatin1String("/guardprobe"), probe());
+            for (const char *folder : {"runtime", "tmp", "cache", "config"})
+                own(path(QLatin1String(folder)));
+        }
     }
 
     QString path(const QString &name) const { return root.filePath(name); }
     QString runtime() const { return path(QStringLiteral("runtime")); }
     QString temp() const { return path(QStringLiteral("tmp")); }
     QString cache() const { return path(QStringLiteral("cache")); }
+    QString config() const { return path(QStringLiteral("config")); }
+    // A copy the ordinary user can run, where the build folder may be closed to them.
+    QString probe() const
+    {
+        return asSuperuser() ? path(QStringLiteral("guardprobe"))
+                             : QCoreApplication::applicationDirPath() + QLatin1String("/guardprobe");
+    }
+
+    // Gives what the test made to the user the probes run as.
+    static bool own(const QString &path)
+    {
+        return !asSuperuser() || lchown(QFile::encodeName(path).constData(), ordinaryUser, ordinaryUser) == 0;
+    }
 
     QProcessEnvironment environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), root.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime());
         environment.insert(QStringLiteral("TMPDIR"), temp());
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), cache());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config());
         return environment;
     }
 
@@ -48,10 +82,17 @@ public:
 class Probe
 {
 public:
-    Probe(const QString &name, const QProcessEnvironment &environment, const QStringList &options = {})
+    Probe(const Folders &folders, const QProcessEnvironment &environment, const QStringList &options = {},
+          const QString &name = probeName)
     {
         process.setProcessEnvironment(environment);
-        process.start(QCoreApplication::applicationDirPath() + QLatin1String("/guardprobe"), QStringList{name} + options);
+        if (asSuperuser()) {
+            process.setChildProcessModifier([] {
+                if (setgroups(0, nullptr) != 0 || setgid(ordinaryUser) != 0 || setuid(ordinaryUser) != 0)
+                    _exit(126);
+            });
+        }
+        process.start(folders.probe(), QStringList{name} + options);
     }
 
     QString answer()
@@ -75,19 +116,44 @@ public:
     QProcess process;
 };
 
-// Where the guard keeps its lock for a copy of that name in that environment.
-QString lockPathOf(const QString &name, const QProcessEnvironment &environment)
+// Where the guard keeps its locks for a copy of that name in that environment.
+QStringList lockPathsOf(const Folders &folders, const QProcessEnvironment &environment,
+                        const QString &name = probeName)
 {
-    Probe probe(name, environment, {QStringLiteral("--lock-path")});
-    return probe.answer();
+    Probe probe(folders, environment, {QStringLiteral("--lock-paths")}, name);
+    if (!probe.finished())
+        return {};
+    return QString::fromLocal8Bit(probe.process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-// Leaves a lock file with these contents, last changed that many seconds ago.
-bool leaveLock(const QString &path, const QByteArray &contents, int ageSeconds)
+bool age(const QString &path, int seconds)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly)
+           && file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime);
+}
+
+// Leaves a file with these contents and permissions, last changed that many seconds
+// ago, of the probes' user or, with foreign, of the test's own (the superuser).
+bool leaveFile(const QString &path, const QByteArray &contents, int ageSeconds,
+               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner, bool foreign = false)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.flush()
-           && file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
+           && file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime)
+           && (foreign || Folders::own(path)) && file.setPermissions(permissions);
+}
+
+// The process number of a process that has ended.
+QByteArray deadProcess()
+{
+    QProcess gone;
+    gone.start(QStringLiteral("sleep"), {QStringLiteral("60")});
+    gone.waitForStarted();
+    const QByteArray id = QByteArray::number(gone.processId());
+    gone.kill();
+    gone.waitForFinished();
+    return id;
 }
 
 } // namespace
@@ -100,14 +166,14 @@ private Q_SLOTS:
     void secondCopyIsRefusedWhileTheFirstRuns()
     {
         Folders folders;
-        Probe first(probeName, folders.environment());
+        Probe first(folders, folders.environment());
         QCOMPARE(first.answer(), primary);
-        Probe second(probeName, folders.environment());
+        Probe second(folders, folders.environment());
         QCOMPARE(second.answer(), secondary);
         QVERIFY(second.finished());
         QCOMPARE(first.process.state(), QProcess::Running);
         QVERIFY(first.release());
-        Probe third(probeName, folders.environment());
+        Probe third(folders, folders.environment());
         QCOMPARE(third.answer(), primary);
         QVERIFY(third.release());
         // Nothing on the terminal in normal use.
@@ -115,16 +181,21 @@ private Q_SLOTS:
         QCOMPARE(second.process.readAllStandardError(), QByteArray());
     }
 
-    void killedCopyDoesNotBlockTheNextStart()
+    // A copy killed at any moment of its start, even while it takes its locks or
+    // writes its settings, never keeps the next copy, started at once, from running.
+    void copyKilledWhileStartingDoesNotBlockTheNext()
     {
         Folders folders;
-        Probe first(probeName, folders.environment());
-        QCOMPARE(first.answer(), primary);
-        first.process.kill();
-        QVERIFY(first.finished());
-        Probe next(probeName, folders.environment());
-        QCOMPARE(next.answer(), primary);
-        QVERIFY(next.release());
+        for (int round = 0; round < 40; ++round) {
+            Probe first(folders, folders.environment(), {QStringLiteral("--store")});
+            QTest::qWait(round % 8);
+            first.process.kill();
+            QVERIFY(first.finished());
+            Probe next(folders, folders.environment(), {QStringLiteral("--store")});
+            QCOMPARE(next.answer(), primary);
+            QVERIFY(next.release());
+            QCOMPARE(next.process.exitStatus(), QProcess::NormalExit);
+        }
     }
 
     void copiesStartedTogetherGiveExactlyOnePrimary_data()
@@ -138,12 +209,12 @@ private Q_SLOTS:
     {
         QFETCH(bool, oldLockLeft);
         Folders folders;
-        const QString lockPath = lockPathOf(probeName, folders.environment());
+        const QStringList lockPaths = lockPathsOf(folders, folders.environment());
         for (int round = 0; round < 10; ++round) {
-            if (oldLockLeft)
-                QVERIFY(leaveLock(lockPath, {}, 3600));
-            Probe a(probeName, folders.environment());
-            Probe b(probeName, folders.environment());
+            for (const QString &path : lockPaths)
+                QVERIFY(!oldLockLeft || leaveFile(path, {}, 3600));
+            Probe a(folders, folders.environment());
+            Probe b(folders, folders.environment());
             const QStringList answers{a.answer(), b.answer()};
             QCOMPARE(answers.count(primary), 1);
             QCOMPARE(answers.count(secondary), 1);
@@ -152,38 +223,91 @@ private Q_SLOTS:
         }
     }
 
-    void lockWithoutOwnerIsTakenOverOnceOld_data()
+    // Only a running copy refuses a start: whatever else was left where the locks or
+    // the settings' own lock live, the program starts, and clears only the leftover
+    // itself, never what a link points to or a folder holds.
+    void leftoverDoesNotRefuseTheStart_data()
     {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<int>("ageSeconds");
-        QTest::addColumn<QString>("expected");
-        const QByteArray garbled("\x7f\x01not a lock\n\n");
-        QTest::newRow("empty, an hour old") << QByteArray() << 3600 << primary;
-        QTest::newRow("empty, a minute old") << QByteArray() << 60 << primary;
-        QTest::newRow("empty, just written") << QByteArray() << 0 << secondary;
-        QTest::newRow("garbled, an hour old") << garbled << 3600 << primary;
-        QTest::newRow("garbled, just written") << garbled << 0 << secondary;
+        QTest::addColumn<QString>("target"); // "locks", "runtime lock" or "settings lock"
+        QTest::addColumn<QString>("leftover");
+        const QString locks = QStringLiteral("locks");
+        const QString settings = QStringLiteral("settings lock");
+        for (const char *leftover : {"empty, an hour old", "empty, just written", "garbled, an hour old",
+                                     "written on another host", "of another user, owner dead",
+                                     "of another user, unreadable", "unreadable", "a folder", "a dangling link",
+                                     "a link to another file"})
+            QTest::newRow(leftover) << locks << QString::fromLatin1(leftover);
+        QTest::newRow("a folder holding a file") << QStringLiteral("runtime lock")
+                                                 << QStringLiteral("a folder holding a file");
+        for (const char *leftover : {"empty, just written", "of another user, owner dead", "a folder"})
+            QTest::addRow("settings lock %s", leftover) << settings << QString::fromLatin1(leftover);
     }
 
-    void lockWithoutOwnerIsTakenOverOnceOld()
+    void leftoverDoesNotRefuseTheStart()
     {
-        QFETCH(QByteArray, contents);
-        QFETCH(int, ageSeconds);
-        QFETCH(QString, expected);
+        QFETCH(QString, target);
+        QFETCH(QString, leftover);
+        if (leftover.startsWith(QLatin1String("of another user")) && !asSuperuser())
+            QSKIP("Only the superuser can leave a file of another user; CI runs this as the superuser.");
         Folders folders;
-        const QString lockPath = lockPathOf(probeName, folders.environment());
-        QVERIFY(!lockPath.isEmpty());
-        QVERIFY(leaveLock(lockPath, contents, ageSeconds));
-        Probe probe(probeName, folders.environment());
-        QCOMPARE(probe.answer(), expected);
-        if (expected == primary) {
-            // The lock taken over is a real one again.
-            Probe next(probeName, folders.environment());
-            QCOMPARE(next.answer(), secondary);
-            QVERIFY(probe.release());
-        } else {
-            QVERIFY(probe.finished());
-            QVERIFY(QFile::exists(lockPath));
+        QStringList places = lockPathsOf(folders, folders.environment());
+        QCOMPARE(places.size(), 2);
+        if (target == QLatin1String("runtime lock"))
+            places = places.mid(0, 1);
+        else if (target == QLatin1String("settings lock"))
+            places = {folders.config() + QLatin1Char('/') + probeName + QLatin1String(".conf.lock")};
+        const QString other = folders.path(QStringLiteral("other"));
+        QVERIFY(leaveFile(other, "not the program's", 60, QFile::ReadOwner | QFile::WriteOwner));
+        const QByteArray lockOfDeadCopy = deadProcess() + "\nVLFreeVestastra\n" + QSysInfo::machineHostName().toUtf8()
+                                          + '\n';
+        for (const QString &place : std::as_const(places)) {
+            const QByteArray name = QFile::encodeName(place);
+            if (leftover == QLatin1String("empty, an hour old"))
+                QVERIFY(leaveFile(place, {}, 3600));
+            else if (leftover == QLatin1String("empty, just written"))
+                QVERIFY(leaveFile(place, {}, 0));
+            else if (leftover == QLatin1String("garbled, an hour old"))
+                QVERIFY(leaveFile(place, "\x7f\x01not a lock\n\n", 3600));
+            else if (leftover == QLatin1String("written on another host"))
+                QVERIFY(leaveFile(place, "4242\nVLFreeVestastra\nelsewhere.example\n", 60));
+            else if (leftover == QLatin1String("of another user, owner dead"))
+                QVERIFY(leaveFile(place, lockOfDeadCopy, 60, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther,
+                                  true));
+            else if (leftover == QLatin1String("of another user, unreadable"))
+                QVERIFY(leaveFile(place, lockOfDeadCopy, 60, QFile::ReadOwner | QFile::WriteOwner, true));
+            else if (leftover == QLatin1String("unreadable"))
+                QVERIFY(leaveFile(place, lockOfDeadCopy, 60, {}));
+            else if (leftover.startsWith(QLatin1String("a folder"))) {
+                QVERIFY(QDir().mkdir(place) && Folders::own(place));
+                if (leftover == QLatin1String("a folder holding a file"))
+                    QVERIFY(leaveFile(place + QLatin1String("/kept"), "kept", 60));
+            } else if (leftover == QLatin1String("a dangling link"))
+                QVERIFY(symlink("nowhere", name.constData()) == 0 && Folders::own(place));
+            else if (leftover == QLatin1String("a link to another file"))
+                QVERIFY(symlink(QFile::encodeName(other).constData(), name.constData()) == 0 && Folders::own(place));
+            else
+                QFAIL("unknown leftover");
+        }
+        const QDateTime otherChanged = QFileInfo(other).lastModified();
+
+        Probe probe(folders, folders.environment(), {QStringLiteral("--store")});
+        QCOMPARE(probe.answer(), primary);
+        // The lock taken is a real one: a live copy refuses the next start.
+        Probe next(folders, folders.environment(), {QStringLiteral("--store")});
+        QCOMPARE(next.answer(), secondary);
+        QVERIFY(probe.release());
+        QVERIFY(next.finished());
+
+        QFile otherFile(other);
+        QVERIFY(otherFile.open(QIODevice::ReadOnly));
+        QCOMPARE(otherFile.readAll(), QByteArray("not the program's"));
+        QCOMPARE(QFileInfo(other).lastModified(), otherChanged);
+        if (leftover == QLatin1String("a folder holding a file"))
+            QVERIFY(QFile::exists(places.first() + QLatin1String("/kept")));
+        if (target == QLatin1String("settings lock")) {
+            const QString store = folders.config() + QLatin1Char('/') + probeName + QLatin1String(".conf");
+            QCOMPARE(QSettings(store, QSettings::IniFormat).value(QStringLiteral("Settings/probe")).toString(),
+                     QStringLiteral("x"));
         }
     }
 
@@ -198,19 +322,20 @@ private Q_SLOTS:
     {
         QFETCH(bool, emptied);
         Folders folders;
-        Probe first(probeName, folders.environment());
+        Probe first(folders, folders.environment());
         QCOMPARE(first.answer(), primary);
-        QFile lock(lockPathOf(probeName, folders.environment()));
-        QVERIFY(lock.open(QIODevice::ReadWrite));
-        if (emptied)
-            QVERIFY(lock.resize(0));
-        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-        lock.close();
-        Probe second(probeName, folders.environment());
+        for (const QString &path : lockPathsOf(folders, folders.environment())) {
+            QFile lock(path);
+            QVERIFY(lock.open(QIODevice::ReadWrite));
+            if (emptied)
+                QVERIFY(lock.resize(0));
+            lock.close();
+            QVERIFY(age(path, 3600));
+        }
+        Probe second(folders, folders.environment());
         QCOMPARE(second.answer(), secondary);
         QVERIFY(second.finished());
         QCOMPARE(first.process.state(), QProcess::Running);
-        QVERIFY(lock.exists());
         QVERIFY(first.release());
     }
 
@@ -221,9 +346,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("runtime");
         QTest::addColumn<QString>("temp");
         QTest::addColumn<QString>("cache");
-        QTest::newRow("runtime and temporary folders are files") << "file" << "file" << "cache";
-        QTest::newRow("runtime folder missing, temporary folder a file") << "missing/runtime" << "file" << "cache";
-        QTest::newRow("runtime and temporary folders not writable") << "readonly" << "readonly" << "cache";
+        QTest::newRow("runtime and cache folders are files") << "file" << "file" << "file";
+        QTest::newRow("runtime folder missing, cache folder a file") << "missing/runtime" << "file" << "file/cache";
+        QTest::newRow("runtime and cache folders not writable") << "readonly" << "readonly" << "readonly";
         QTest::newRow("no runtime folder, cache folder cannot be made") << "" << "file" << "file/cache";
         QTest::newRow("no runtime folder, cache folder not writable") << "" << "readonly" << "readonly";
     }
@@ -234,10 +359,9 @@ private Q_SLOTS:
         QFETCH(QString, temp);
         QFETCH(QString, cache);
         Folders folders;
-        QVERIFY(leaveLock(folders.path(QStringLiteral("file")), {}, 0));
+        QVERIFY(leaveFile(folders.path(QStringLiteral("file")), {}, 0));
         QVERIFY(QDir(folders.root.path()).mkdir(QStringLiteral("readonly"), QFile::ReadOwner | QFile::ExeOwner));
-        if ((runtime + temp + cache).contains(QLatin1String("readonly")) && geteuid() == 0)
-            QSKIP("The superuser writes into folders without write permission.");
+        QVERIFY(Folders::own(folders.path(QStringLiteral("readonly"))));
         QProcessEnvironment environment = folders.environment();
         if (runtime.isEmpty())
             environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
@@ -245,35 +369,63 @@ private Q_SLOTS:
             environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.path(runtime));
         environment.insert(QStringLiteral("TMPDIR"), folders.path(temp));
         environment.insert(QStringLiteral("XDG_CACHE_HOME"), folders.path(cache));
-        Probe probe(probeName, environment);
+        Probe probe(folders, environment);
         QCOMPARE(probe.answer(), primary);
         QVERIFY(probe.release());
     }
 
-    void lockInTheSharedTemporaryFolderDoesNotMatter()
+    // One copy per user, whether it was started in a session with a runtime folder or
+    // without one, and whatever its temporary folder.
+    void copiesOfOneUserShareALock_data()
     {
-        Folders folders;
-        // Files someone else made first under the names a guard could pick there.
-        const QDir temp(folders.temp());
-        for (const QString &name : {probeName + QLatin1Char('-') + QString::number(getuid()) + QLatin1String(".lock"),
-                                    probeName + QLatin1String(".lock")})
-            QVERIFY(leaveLock(temp.filePath(name), {}, 0));
-        Probe probe(probeName, folders.environment());
-        QCOMPARE(probe.answer(), primary);
-        QVERIFY(probe.release());
+        // "set", "unset", set but "empty" or "relative", or set to an "other" folder
+        QTest::addColumn<QString>("firstRuntime");
+        QTest::addColumn<QString>("secondRuntime");
+        QTest::addColumn<bool>("otherTemp");
+        QTest::newRow("both in the session") << "set" << "set" << false;
+        QTest::newRow("both in the session, other temporary folders") << "set" << "set" << true;
+        QTest::newRow("in the session, then without one") << "set" << "unset" << false;
+        QTest::newRow("without a session, then in one") << "unset" << "set" << false;
+        QTest::newRow("both without a session") << "unset" << "unset" << false;
+        QTest::newRow("two sessions") << "set" << "other" << false;
+        QTest::newRow("runtime folder empty, then in the session") << "empty" << "set" << false;
+        QTest::newRow("in the session, then runtime folder relative") << "set" << "relative" << false;
     }
 
-    void copiesWithDifferentTemporaryFoldersShareTheRuntimeFolder()
+    void copiesOfOneUserShareALock()
     {
+        QFETCH(QString, firstRuntime);
+        QFETCH(QString, secondRuntime);
+        QFETCH(bool, otherTemp);
         Folders folders;
-        QVERIFY(QDir(folders.root.path()).mkdir(QStringLiteral("othertmp")));
-        QProcessEnvironment other = folders.environment();
-        other.insert(QStringLiteral("TMPDIR"), folders.path(QStringLiteral("othertmp")));
-        Probe first(probeName, folders.environment());
+        QDir(folders.root.path()).mkdir(QStringLiteral("otherruntime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir(folders.root.path()).mkdir(QStringLiteral("othertmp"));
+        QVERIFY(Folders::own(folders.path(QStringLiteral("otherruntime")))
+                && Folders::own(folders.path(QStringLiteral("othertmp"))));
+        const auto environment = [&](const QString &runtime) {
+            QProcessEnvironment withRuntime = folders.environment();
+            const QString variable = QStringLiteral("XDG_RUNTIME_DIR");
+            if (runtime == QLatin1String("unset"))
+                withRuntime.remove(variable);
+            else if (runtime == QLatin1String("empty"))
+                withRuntime.insert(variable, QString());
+            else if (runtime == QLatin1String("relative"))
+                withRuntime.insert(variable, QStringLiteral("runtime"));
+            else if (runtime == QLatin1String("other"))
+                withRuntime.insert(variable, folders.path(QStringLiteral("otherruntime")));
+            return withRuntime;
+        };
+        Probe first(folders, environment(firstRuntime));
         QCOMPARE(first.answer(), primary);
-        Probe second(probeName, other);
-        QCOMPARE(second.answer(), secondary);
+        QProcessEnvironment second = environment(secondRuntime);
+        if (otherTemp)
+            second.insert(QStringLiteral("TMPDIR"), folders.path(QStringLiteral("othertmp")));
+        Probe refused(folders, second);
+        QCOMPARE(refused.answer(), secondary);
         QVERIFY(first.release());
+        // Qt would warn about a missing runtime folder; the guard does not ask it then.
+        QCOMPARE(first.process.readAllStandardError(), QByteArray());
+        QCOMPARE(refused.process.readAllStandardError(), QByteArray());
     }
 
     void lockIsNamedAfterTheApplicationVerbatim_data()
@@ -289,45 +441,23 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         Folders folders;
-        const QFileInfo lock(lockPathOf(name, folders.environment()));
-        QCOMPARE(lock.fileName(), name + QLatin1String(".lock"));
-        QCOMPARE(lock.absolutePath(), folders.runtime());
-        Probe first(name, folders.environment());
+        const QStringList locks = lockPathsOf(folders, folders.environment(), name);
+        QCOMPARE(locks.size(), 2);
+        QCOMPARE(locks.first(), folders.runtime() + QLatin1Char('/') + name + QLatin1String(".lock"));
+        // In the cache folder, one lock for each machine that shares the folder.
+        const QFileInfo cacheLock(locks.last());
+        QCOMPARE(cacheLock.absolutePath(), folders.cache());
+        QByteArray machine = QSysInfo::machineUniqueId();
+        if (machine.isEmpty())
+            machine = QSysInfo::machineHostName().toUtf8().toHex();
+        QCOMPARE(cacheLock.fileName(), name + QLatin1Char('-') + QString::fromLatin1(machine) + QLatin1String(".lock"));
+        Probe first(folders, folders.environment(), {}, name);
         QCOMPARE(first.answer(), primary);
-        QVERIFY(lock.exists());
-        Probe second(name, folders.environment());
+        for (const QString &lock : locks)
+            QVERIFY(QFile::exists(lock));
+        Probe second(folders, folders.environment(), {}, name);
         QCOMPARE(second.answer(), secondary);
         QVERIFY(first.release());
-    }
-
-    void withoutRuntimeFolderTheLockIsInTheCacheFolder_data()
-    {
-        QTest::addColumn<bool>("set");
-        QTest::addColumn<QString>("runtime");
-        QTest::newRow("unset") << false << QString();
-        QTest::newRow("empty") << true << QString();
-        QTest::newRow("relative") << true << QStringLiteral("runtime");
-    }
-
-    void withoutRuntimeFolderTheLockIsInTheCacheFolder()
-    {
-        QFETCH(bool, set);
-        QFETCH(QString, runtime);
-        Folders folders;
-        QProcessEnvironment environment = folders.environment();
-        if (set)
-            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
-        else
-            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        QCOMPARE(lockPathOf(probeName, environment), QDir(folders.cache()).filePath(probeName + QLatin1String(".lock")));
-        Probe first(probeName, environment);
-        QCOMPARE(first.answer(), primary);
-        Probe second(probeName, environment);
-        QCOMPARE(second.answer(), secondary);
-        QVERIFY(first.release());
-        // Qt would warn about the missing runtime folder; the guard does not ask it then.
-        QCOMPARE(first.process.readAllStandardError(), QByteArray());
-        QCOMPARE(second.process.readAllStandardError(), QByteArray());
     }
 };
 

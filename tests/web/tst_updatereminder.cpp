@@ -12,25 +12,20 @@ const QString key = reminderSettingKey();
 const QString question = QStringLiteral("There maybe an update to this software available\r"
                                         "Do you want to check for an update?");
 
-QString stored()
+// The stored value as the file on disk holds it. Read from a copy: within one process
+// Qt keeps what it last read of a file, and may not notice the file was replaced.
+QString stored(const QString &name = QCoreApplication::applicationName())
 {
-    return QSettings(QCoreApplication::applicationName()).value(key).toString();
+    QTemporaryDir folder;
+    const QString copy = folder.filePath(QStringLiteral("copy.conf"));
+    if (!QFile::copy(QSettings(name).fileName(), copy))
+        return {};
+    return QSettings(copy, QSettings::IniFormat).value(key).toString();
 }
 
 void store(const QString &plain)
 {
     QSettings(QCoreApplication::applicationName()).setValue(key, encodeSetting(plain));
-}
-
-// The stored date as the file on disk holds it, decoded. Read from a copy: within one
-// process Qt shares one store per file, unwritten changes included.
-QString storedOnDisk(const QString &file)
-{
-    QTemporaryDir folder;
-    const QString copy = folder.filePath(QStringLiteral("copy.conf"));
-    if (!QFile::copy(file, copy))
-        return {};
-    return decodeSetting(QSettings(copy, QSettings::IniFormat).value(key).toString());
 }
 
 } // namespace
@@ -84,9 +79,8 @@ private Q_SLOTS:
     {
         store(QStringLiteral("2027-01-01"));
         platform->messages.answers.push_back(MessageAnswer::Yes);
-        const QString file = QSettings(QCoreApplication::applicationName()).fileName();
         QString storedAtOpen;
-        platform->desktop.onOpen = [&] { storedAtOpen = storedOnDisk(file); };
+        platform->desktop.onOpen = [&] { storedAtOpen = decodeSetting(stored()); };
         remindOfUpdate();
         QCOMPARE(platform->desktop.opened,
                  QStringList{mainSite() + QLatin1String("/vl-free-vestastra/download-vl-free-vestastra.html")});
@@ -112,8 +106,7 @@ private Q_SLOTS:
         remindOfUpdate();
         QCoreApplication::setApplicationName(name);
         QVERIFY(platform->messages.shown.isEmpty());
-        QCOMPARE(decodeSetting(QSettings(QStringLiteral("RenamedVestastra")).value(key).toString()),
-                 QStringLiteral("2026-12-08"));
+        QCOMPARE(decodeSetting(stored(QStringLiteral("RenamedVestastra"))), QStringLiteral("2026-12-08"));
     }
 };
 

@@ -200,14 +200,43 @@ private Q_SLOTS:
         QCOMPARE(emailBox()->text(), email);
     }
 
-    void untouchedMessageIsSentWithItsLineBreak()
+    // The referral carries the message as typed, trimmed of plain spaces only.
+    void messageIsSentAsTyped_data()
     {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("sent");
+        const QChar noBreak(0xa0);
+        QTest::newRow("untouched") << false << QString() << QStringLiteral("Your Message\r\n");
+        QTest::newRow("no-break spaces inside and at both ends")
+            << true << noBreak + QStringLiteral("Hi") + noBreak + QStringLiteral("there") + noBreak
+            << noBreak + QStringLiteral("Hi") + noBreak + QStringLiteral("there") + noBreak;
+        QTest::newRow("plain spaces at both ends") << true << QStringLiteral("  Hi  ") << QStringLiteral("Hi");
+        QTest::newRow("two lines") << true << QStringLiteral("Hi\nBob") << QStringLiteral("Hi\r\nBob");
+    }
+
+    void messageIsSentAsTyped()
+    {
+        QFETCH(bool, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, sent);
+        if (typed) {
+            auto *box = control<QPlainTextEdit>(exitScreen, "txtMessage");
+            box->setFocus(Qt::TabFocusReason);
+            box->clear();
+            for (const QChar character : message) {
+                if (character == QLatin1Char('\n'))
+                    QTest::keyClick(box, Qt::Key_Return);
+                else
+                    QTest::keyClicks(box, QString(character));
+            }
+        }
         submit(QStringLiteral(" Ann "), QStringLiteral("ann@mail.example"), QStringLiteral("Bob & Co"),
                QStringLiteral("bob@mail.example"));
         QCOMPARE(platform->desktop.opened.size(), 1);
         const QUrlQuery query(QUrl(platform->desktop.opened.first()));
         QCOMPARE(query.queryItemValue(QStringLiteral("taf1"), QUrl::FullyDecoded), QStringLiteral("Ann"));
-        QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
+        QCOMPARE(query.queryItemValue(QStringLiteral("taf3"), QUrl::FullyDecoded), sent);
         QCOMPARE(query.queryItemValue(QStringLiteral("taf4"), QUrl::FullyDecoded), QStringLiteral("Bob & Co"));
     }
 
