@@ -1,7 +1,9 @@
 #include "application.h"
 
 #include "caretblinklimit.h"
+#include "commandline.h"
 #include "flow.h"
+#include "platform/display.h"
 #include "platform/forms.h"
 #include "programstyle.h"
 #include "startup.h"
@@ -10,17 +12,6 @@
 #include <QPixmapCache>
 
 #include <cstdio>
-
-namespace {
-
-// Without a display Qt would abort with a platform plugin error; say it plainly.
-bool hasDisplay()
-{
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY")
-           || qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-}
-
-} // namespace
 
 bool startVestastra(QApplication &app)
 {
@@ -40,7 +31,12 @@ bool startVestastra(QApplication &app)
 
 int runVestastra(int argc, char *argv[])
 {
-    if (!hasDisplay()) {
+    if (const std::optional<int> status = handleCommandLine(argc, argv))
+        return *status;
+    // Without a display it can reach, Qt would abort with a platform plugin error and
+    // a core dump; say it plainly.
+    DisplayConnection display;
+    if (!display.reached()) {
         std::fprintf(stderr,
                      "VL Vestastra needs a graphical display and found none; on a machine without one, run it "
                      "under a virtual display: xvfb-run -a %s\n",
@@ -48,6 +44,7 @@ int runVestastra(int argc, char *argv[])
         return 1;
     }
     QApplication app(argc, argv);
+    display.release();
     if (!startVestastra(app))
         return 0;
     return QApplication::exec();

@@ -5,8 +5,12 @@ QString programTitle()
     return QStringLiteral("VL Vestastra");
 }
 
+QString programVersion()
+{
+    return QLatin1String(VESTASTRA_VERSION);
+}
+
 QString programTitleWithVersion()
 {
-    // The version is the build's own, set once in the project file.
-    return programTitle() + QLatin1Char(' ') + QLatin1String(VESTASTRA_VERSION);
+    return programTitle() + QLatin1Char(' ') + programVersion();
 }

@@ -16,8 +16,10 @@ from harness import (Program, check, describe, press, run_tests, showing, start_
 
 class WaylandProgram(Program):
     def __init__(self):
-        super().__init__(platform="wayland")
-        self.env.pop("DISPLAY", None)
+        super().__init__()
+        # As a Wayland session starts it: WAYLAND_DISPLAY alone says where to show it.
+        for variable in ("DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"):
+            self.env.pop(variable, None)
 
     def control(self, window, description):
         """The control of window described as "role 'name'", whether or not it shows
