@@ -15,6 +15,9 @@
 
 bool startVestastra(QApplication &app)
 {
+    // Named as its desktop entry, so that the desktop matches the windows (Wayland's
+    // app id) to the launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VESTASTRA_APP_ID));
     // The program ends only through its own shutdown, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ProgramStyle);

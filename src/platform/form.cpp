@@ -4,16 +4,37 @@
 #include "forms.h"
 #include "picturefile.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+// Fixed in size, so no maximise button.
+constexpr Qt::WindowFlags windowButtons = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// Screen readers announce each window as a window, or a dialog, not as a filler.
+QAccessibleInterface *accessibleWindows(const QString &, QObject *object)
+{
+    auto *form = qobject_cast<Form *>(object);
+    if (!form || !form->isWindow())
+        return nullptr;
+    return new QAccessibleWidget(form, form->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
+}
+
+} // namespace
 
 Form::Form(const char *name, QSize clientSize, bool withMenuBar)
-    : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(nullptr, Qt::Window | windowButtons | Qt::WindowMinimizeButtonHint)
     , client(new QWidget(this))
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleWindows), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName(QLatin1String(name));
     // Tells the windows apart on the desktop, where they all share one caption.
     setWindowRole(QLatin1String(name));
@@ -36,23 +57,54 @@ Form::Form(const char *name, QSize clientSize, bool withMenuBar)
     layout->addWidget(client);
 }
 
+void Form::belongTo(QWidget *owner)
+{
+    setParent(owner->window(), Qt::Dialog | windowButtons);
+}
+
 void Form::setVisible(bool visible)
 {
     if (visible && !placed) {
         placed = true;
-        centreOnScreen();
+        adjustSize();
+        centre();
     }
     QWidget::setVisible(visible);
 }
 
-void Form::centreOnScreen()
+bool Form::event(QEvent *event)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    // A window manager frames a window only once it is up, and keeps the place asked
+    // for as the frame's: the window is centred again once, by its frame.
+    if (event->type() == QEvent::Move && !placedByFrame && windowHandle()
+        && !windowHandle()->frameMargins().isNull()) {
+        placedByFrame = true;
+        centre();
+    }
+    return QWidget::event(event);
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    // Some decorations (Qt's own on Wayland) offer to maximise whatever buttons the
+    // window asks for: a window of fixed size keeps its size.
+    constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & enlarged))
+        setWindowState(windowState() & ~enlarged);
+    QWidget::changeEvent(event);
+}
+
+void Form::centre()
+{
+    QRect area;
+    if (parentWidget())
+        area = parentWidget()->window()->frameGeometry();
+    else if (const QScreen *screen = QGuiApplication::primaryScreen())
+        area = screen->availableGeometry();
+    else
         return;
-    adjustSize();
-    QRect frame(QPoint(), size());
-    frame.moveCenter(screen->availableGeometry().center());
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(area.center());
     move(frame.topLeft());
 }
 

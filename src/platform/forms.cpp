@@ -19,8 +19,10 @@ void Forms::forget(Form *form)
     loadedForms.removeIf([form](const QPointer<Form> &entry) { return !entry || entry == form; });
 }
 
-void Forms::showModal(Form &form)
+void Forms::showModal(Form &form, QWidget *owner)
 {
+    if (owner)
+        form.belongTo(owner);
     QEventLoop loop;
     QObject::connect(&form, &Form::unloaded, &loop, &QEventLoop::quit);
     form.setWindowModality(Qt::ApplicationModal);

@@ -42,9 +42,10 @@ public:
     template <class F>
     static void show() { load<F>().show(); }
 
-    // Shows F and returns when it has closed; meanwhile other windows take no input.
+    // Shows F over owner's window and returns when it has closed; meanwhile the other
+    // windows take no input.
     template <class F>
-    static void showModal() { showModal(load<F>()); }
+    static void showModal(QWidget *owner) { showModal(load<F>(), owner); }
 
     template <class F>
     static void unload()
@@ -75,7 +76,7 @@ public:
     static void forget(Form *form);
 
 private:
-    static void showModal(Form &form);
+    static void showModal(Form &form, QWidget *owner);
 
     static inline QList<QPointer<Form>> loadedForms;
     static inline bool ending = false;

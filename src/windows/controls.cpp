@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -181,6 +182,16 @@ void Button::paintEvent(QPaintEvent *event)
     drawFocusFrame(this, 3);
 }
 
+void Button::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & ~Qt::KeypadModifier) && isEnabled()) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void Label::setCaption(const QString &caption)
 {
     setText(caption);
@@ -304,6 +315,8 @@ QGroupBox *frame(QWidget *container, const char *name, const QString &caption, Q
     auto *control = new QGroupBox(caption, container);
     control->setStyle(&frameStyle);
     control->setObjectName(QLatin1String(name));
+    // Qt would name a frame inside another by the outer frame's caption.
+    control->setAccessibleName(caption);
     control->setGeometry(place);
     control->setFont(fontFor(style));
     setBackground(control, background);
@@ -347,6 +360,20 @@ protected:
     {
         QPlainTextEdit::focusOutEvent(event);
         update();
+    }
+
+    // Without a caret, Home and End would go nowhere; they go to the top and the
+    // bottom, with Control or without, as the arrows and Page Up and Down scroll.
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+        const bool plain = modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier;
+        if (plain && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End)) {
+            verticalScrollBar()->triggerAction(event->key() == Qt::Key_Home ? QAbstractSlider::SliderToMinimum
+                                                                            : QAbstractSlider::SliderToMaximum);
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
     }
 };
 

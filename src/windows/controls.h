@@ -103,7 +103,9 @@ private:
 };
 
 // A push button that shows when it has the keyboard focus, also when it is flat or
-// the window's default button, which the style draws alike with and without focus.
+// the window's default button, which the style draws alike with and without focus;
+// Enter presses it as Space does, as every desktop's buttons take Enter. (Qt's
+// autoDefault would too, but would also draw a focused button as the default one.)
 class Button : public QPushButton
 {
     Q_OBJECT
@@ -113,6 +115,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 QCursor linkCursor();

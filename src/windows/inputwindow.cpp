@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -87,13 +88,18 @@ void InputWindow::buildControls()
     firstNameEdit->setAccessibleName(QStringLiteral("First Name"));
     middleNameEdit->setAccessibleName(QStringLiteral("Middle Name"));
     lastNameEdit->setAccessibleName(QStringLiteral("Last Name"));
-    // On Linux a list is announced by its value; the description says which list it is.
-    const std::pair<QComboBox *, QString> lists[] = {{monthList, QStringLiteral("Date Of Birth month")},
-                                                     {dayList, QStringLiteral("Date Of Birth day")},
-                                                     {yearList, QStringLiteral("Date Of Birth year")}};
+    // On Linux a screen reader names a list by the label that names it, not by an
+    // accessible name; the design shows none beside the lists, so each has one that
+    // only assistive tools read.
+    const std::pair<QComboBox *, QString> lists[] = {{monthList, QStringLiteral("Month")},
+                                                     {dayList, QStringLiteral("Day")},
+                                                     {yearList, QStringLiteral("Year")}};
     for (const auto &[list, name] : lists) {
+        auto *caption = new QLabel(name, birthDate);
+        caption->setBuddy(list);
+        caption->hide();
         list->setAccessibleName(name);
-        list->setAccessibleDescription(name);
+        list->setAccessibleDescription(QStringLiteral("Date Of Birth ") + name.toLower());
     }
     firstNameEdit->setFocus();
 }
@@ -118,7 +124,10 @@ void InputWindow::bindCommands()
         });
     }
     connect(readingButton, &QPushButton::clicked, this, &InputWindow::requestReading);
-    connect(readingEntry, &QAction::triggered, this, &InputWindow::requestReading);
+    // Queued, as are all menu entries that may open a modal box: a screen reader that
+    // chooses the entry through the accessibility bus gets its answer at once, not
+    // once the box has closed.
+    connect(readingEntry, &QAction::triggered, this, &InputWindow::requestReading, Qt::QueuedConnection);
     // Closing the window is how the user leaves: the program's flow then brings up the exit screen.
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(exitEntry, &QAction::triggered, this, [this] { exitButton->click(); });

@@ -41,7 +41,7 @@ void MenusAndOffersWindow::buildOffers(QRect panelPlace, const QColor &panelText
     // fully-branded offer in front for 2, 4 and 6, the co-branding one for 1, 3 and 5,
     // the design for 7) each offer is then seen in half of all starts.
     coBrandOffer->raise();
-    focusFrontOfferOnly();
+    showFrontOfferOnly();
     coBrandOffer->installEventFilter(this);
     fullBrandOffer->installEventFilter(this);
     connect(coBrandOffer, &Label::clicked, this, openCoBrandPage);
@@ -65,15 +65,17 @@ void MenusAndOffersWindow::bringOfferToFront(FrontOffer offer)
 bool MenusAndOffersWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ZOrderChange)
-        focusFrontOfferOnly();
+        showFrontOfferOnly();
     return Form::eventFilter(watched, event);
 }
 
-void MenusAndOffersWindow::focusFrontOfferOnly()
+void MenusAndOffersWindow::showFrontOfferOnly()
 {
-    QWidget *front = offerPanel->childAt(coBrandOffer->geometry().center());
-    coBrandOffer->setFocusPolicy(front == coBrandOffer ? Qt::TabFocus : Qt::NoFocus);
-    fullBrandOffer->setFocusPolicy(front == fullBrandOffer ? Qt::TabFocus : Qt::NoFocus);
+    // The panel lists its children from the bottom of the stack to the top.
+    const QObjectList stack = offerPanel->children();
+    const bool coBrandInFront = stack.indexOf(coBrandOffer) > stack.indexOf(fullBrandOffer);
+    coBrandOffer->setVisible(coBrandInFront);
+    fullBrandOffer->setVisible(!coBrandInFront);
 }
 
 void MenusAndOffersWindow::buildHelpMenus(const char *firstSeparator, const char *secondSeparator,
@@ -88,7 +90,7 @@ void MenusAndOffersWindow::buildHelpMenus(const char *firstSeparator, const char
     connect(menuEntry(help, "mnuUpdate", updateCaption), &QAction::triggered, this, openUpdatePage);
     menuSeparator(help, secondSeparator);
     connect(menuEntry(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
-            [] { Forms::showModal<AboutWindow>(); });
+            [this] { Forms::showModal<AboutWindow>(this); }, Qt::QueuedConnection);
 
     connect(menuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, this,
             openDonatePage);

@@ -33,6 +33,7 @@ protected:
     controls::Label *fullBrandOffer = nullptr;
 
 private:
-    // Only the offer in front can be seen, so only it takes the focus.
-    void focusFrontOfferOnly();
+    // Only the offer in front can be seen, so the one beneath is hidden: no screen
+    // reader reads it, and it takes no focus. Hidden, it changes not a pixel.
+    void showFrontOfferOnly();
 };

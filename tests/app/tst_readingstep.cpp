@@ -146,7 +146,7 @@ private Q_SLOTS:
     {
         ReadingWindow &reading = readingFor(14, 2, 1975);
         QPointer<ReadingWindow> shown = &reading;
-        control<QAction>(reading, "mnuBack")->trigger();
+        choose(control<QAction>(reading, "mnuBack"));
         QVERIFY(input->isVisible());
         QCOMPARE(firstName()->text(), QStringLiteral("ANN"));
         QCOMPARE(control<QComboBox>(input, "cboDate")->currentText(), QStringLiteral("14"));
@@ -171,10 +171,10 @@ private Q_SLOTS:
 
     void menuEntryEqualsButton()
     {
-        control<QAction>(input, "mnuNext")->trigger();
+        choose(control<QAction>(input, "mnuNext"));
         QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Please Enter Your First Name")});
         enter(*input, QStringLiteral("ANN"), QStringLiteral("LEE"), 22, 12, 1999);
-        control<QAction>(input, "mnuNext")->trigger();
+        choose(control<QAction>(input, "mnuNext"));
         QCOMPARE(control<Label>(Forms::load<ReadingWindow>(), "lblSunSign")->text(), QStringLiteral("Capricorn"));
     }
 
@@ -270,19 +270,39 @@ private Q_SLOTS:
             QVERIFY(QApplication::clipboard()->text(QClipboard::Selection).isEmpty());
     }
 
+    // Each key from the top: where the long text stands after it.
+    void longTextsScrollFromTheKeyboard_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // key codes, Control added to those with ctrl
+        QTest::addColumn<QString>("at");      // "top", "bottom" or "between"
+        const int ctrl = int(Qt::ControlModifier);
+        QTest::newRow("Page Down") << QList<int>{Qt::Key_PageDown} << "between";
+        QTest::newRow("Page Down, Up, Page Up") << QList<int>{Qt::Key_PageDown, Qt::Key_Up, Qt::Key_PageUp} << "top";
+        QTest::newRow("End") << QList<int>{Qt::Key_End} << "bottom";
+        QTest::newRow("Ctrl+End") << QList<int>{Qt::Key_End | ctrl} << "bottom";
+        QTest::newRow("End, Home") << QList<int>{Qt::Key_End, Qt::Key_Home} << "top";
+        QTest::newRow("End, Ctrl+Home") << QList<int>{Qt::Key_End, Qt::Key_Home | ctrl} << "top";
+    }
+
     void longTextsScrollFromTheKeyboard()
     {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, at);
         ReadingWindow &reading = readingFor(21, 7);
         QApplication::setActiveWindow(&reading);
         QPlainTextEdit *box = control<QPlainTextEdit>(reading, "txtSunSignPositiveTraits");
         box->setFocus();
         QScrollBar *bar = box->verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
-        QTest::keyClick(box, Qt::Key_PageDown);
-        QVERIFY(bar->value() > 0);
-        QTest::keyClick(box, Qt::Key_Up);
-        QTest::keyClick(box, Qt::Key_PageUp);
-        QCOMPARE(bar->value(), 0);
+        for (const int key : keys)
+            QTest::keyClick(box, Qt::Key(key & ~int(Qt::ControlModifier)), Qt::KeyboardModifiers(key & Qt::ControlModifier));
+        if (at == QLatin1String("top"))
+            QCOMPARE(bar->value(), 0);
+        else if (at == QLatin1String("bottom"))
+            QCOMPARE(bar->value(), bar->maximum());
+        else
+            QVERIFY(bar->value() > 0 && bar->value() < bar->maximum());
+        QVERIFY(box->textCursor().selectedText().isEmpty());
     }
 
     void aboutIsModalAndClosesByOkEnterAndEscape_data()
@@ -307,7 +327,7 @@ private Q_SLOTS:
             else
                 QTest::keyClick(control<QPushButton>(about, "cmdOK"), Qt::Key(key));
         });
-        control<QAction>(input, "mnuAbout")->trigger();
+        choose(control<QAction>(input, "mnuAbout"));
         QVERIFY(wasModal);
         QVERIFY(!Forms::find<AboutWindow>());
         QVERIFY(input->isVisible());
@@ -324,7 +344,7 @@ private Q_SLOTS:
             QTest::mouseClick(control<Label>(about, "lblCoBrand"), Qt::LeftButton);
             about->close();
         });
-        control<QAction>(reading, "mnuAbout")->trigger();
+        choose(control<QAction>(reading, "mnuAbout"));
         QCOMPARE(texts, (QStringList{QStringLiteral("VL Vestastra 1.15"),
                                      QStringLiteral("Click here for more details.")}));
         QCOMPARE(platform->desktop.opened, QStringList{helpSite() + QLatin1String("/fully-branded.html")});
@@ -372,7 +392,7 @@ private Q_SLOTS:
         else if (form == QLatin1String("frmAbout"))
             window = &Forms::load<AboutWindow>();
         if (auto *entry = window->findChild<QAction *>(control)) {
-            entry->trigger();
+            choose(entry);
         } else {
             auto *label = window->findChild<QLabel *>(control);
             QVERIFY(label);

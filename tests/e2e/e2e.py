@@ -18,8 +18,8 @@ import urllib.parse
 
 import pyatspi
 
-from harness import (Program, check, describe, has_state, run_tests, showing, start_accessibility_bus, text_of,
-                     wait_for, window_of)
+from harness import (Program, check, check_announced_input_window, describe, has_state, run_tests, showing,
+                     start_accessibility_bus, text_of, wait_for, window_of)
 
 WINDOW_MANAGER = "--window-manager" in sys.argv[3:]
 # The maker's main site this build opens, as the build was configured.
@@ -88,8 +88,14 @@ def type_text(text):
 
 
 def message_shown(program, text):
-    program.node(text, "label")
+    role = window_of(program.node(text, "label")).getRoleName()
+    check(role in ("alert", "dialog"), f"the message {text!r} is announced as a {role}")
     return True
+
+
+def check_window_role(program, control, role):
+    found = window_of(program.node(*control)).getRoleName()
+    check(found == role, f"the window holding {control} is announced as a {found}, not a {role}")
 
 
 def refer_a_friend(program):
@@ -112,6 +118,7 @@ def refer_a_friend(program):
 def test_whole_session():
     program = XProgram().start()
     program.wait_roles(["frmMain"])
+    check_announced_input_window(program)
     program.focus("frmMain")
     type_text("ann")
     first = program.node("First Name", "text")
@@ -138,6 +145,7 @@ def test_whole_session():
 
     for shown in ("Leo", "Fire", "8 and 9", "Sunday", "Aries and Sagittarius", "Ruby"):
         program.node(shown, "label")
+    check_window_role(program, ("Back", "push button"), "frame")
     check(text_of(program.node("Positive Traits", "text")).startswith("You are leaders"), "Leo's traits missing")
     program.node("Leo", "image")
     click(program.node("Fashion Profile", "page tab"))
@@ -153,6 +161,7 @@ def test_whole_session():
     program.focus("frmMain")
     keys("alt+h", "a")
     program.wait_roles(["frmAbout", "frmMain"])
+    check_window_role(program, ("OK", "push button"), "dialog")
     keys("Escape")
     program.wait_roles(["frmMain"])
 
@@ -162,6 +171,7 @@ def test_whole_session():
     program.focus("frmMain")
     keys("alt+f", "x")
     program.wait_roles(["frmNagScreen2"])
+    check_window_role(program, ("Refer A Friend Now", "push button"), "frame")
 
     refer_a_friend(program)
 
@@ -196,19 +206,32 @@ def test_killed_copy_does_not_block():
 
 
 def test_copy_killed_while_starting_does_not_block_the_next():
-    program = XProgram()
-    for delay_ms in range(0, 100, 8):
-        program.start()
-        time.sleep(delay_ms / 1000)
-        program.process.send_signal(signal.SIGKILL)
-        program.process.wait()
-        program.start()
-        wait_for(lambda: program.process.poll() is not None or program.visible_roles() == ["frmMain"],
-                 lambda: f"the input window after a copy was killed {delay_ms} ms into its start "
-                         f"(windows: {program.visible_roles()})")
-        check(program.process.poll() is None, f"the next copy ended with status {program.process.returncode} "
-                                              f"after a copy was killed {delay_ms} ms into its start")
-        program.kill()
+    # An X server of its own that resets, as a bare one does, each time its last client
+    # leaves: the copy killed here is that client, and the next one connects at once.
+    server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+    try:
+        display = ":" + server.stdout.readline().decode().strip()
+        program = XProgram()
+        program.env["DISPLAY"] = display
+
+        def input_window_shown():
+            return subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(program.process.pid), "--name",
+                                   "^VL Vestastra 1.15$"], env=program.env, capture_output=True).stdout.strip()
+        for delay_ms in range(0, 100, 4):
+            program.start()
+            time.sleep(delay_ms / 1000)
+            program.process.send_signal(signal.SIGKILL)
+            program.process.wait()
+            program.start()
+            wait_for(lambda: program.process.poll() is not None or input_window_shown(),
+                     f"the input window after a copy was killed {delay_ms} ms into its start")
+            check(program.process.poll() is None, f"the next copy ended with status {program.process.returncode} "
+                                                  f"after a copy was killed {delay_ms} ms into its start")
+            program.kill()
+    finally:
+        server.kill()
+        server.wait()
 
 
 def test_damaged_settings_file_does_not_stop_start_up():
@@ -272,12 +295,47 @@ def control_key(node):
     return (describe(node), extents.x, extents.y)
 
 
+def xprop(window, name):
+    return subprocess.run(["xprop", "-id", window, name], capture_output=True, text=True).stdout
+
+
+def frame_of(window):
+    """The window's frame on the screen, as the window manager drew it: x, y, width, height."""
+    geometry = dict(line.strip().split(": ") for line in
+                    subprocess.run(["xwininfo", "-id", window], capture_output=True, text=True).stdout.splitlines()
+                    if line.strip().startswith(("Absolute upper-left", "Width", "Height")))
+    left, right, top, bottom = (int(extent) for extent in xprop(window, "_NET_FRAME_EXTENTS").split("=")[1].split(","))
+    return (int(geometry["Absolute upper-left X"]) - left, int(geometry["Absolute upper-left Y"]) - top,
+            int(geometry["Width"]) + left + right, int(geometry["Height"]) + top + bottom)
+
+
+def centre_of(frame):
+    x, y, width, height = frame
+    return (x + width / 2, y + height / 2)
+
+
 def test_window_manager_close():
     program = XProgram().start()
     program.wait_roles(["frmMain"])
+    main_window = program.window("frmMain")
+    wait_for(lambda: "=" in xprop(main_window, "_NET_FRAME_EXTENTS"), "the window manager to frame the input window")
+    screen = [int(size) for size in xdotool("getdisplaygeometry")]
+    # Centred by its frame, as the window manager draws it, and it cannot be maximised.
+    wait_for(lambda: max(abs(a - b) for a, b in zip(centre_of(frame_of(main_window)),
+                                                     (screen[0] / 2, screen[1] / 2))) <= 1,
+             lambda: f"the input window's frame {frame_of(main_window)} to be centred on a screen of {screen}")
+    check("MAXIMIZE" not in xprop(main_window, "_NET_WM_ALLOWED_ACTIONS"), "the input window can be maximised")
     program.focus("frmMain")
     keys("alt+h", "a")
     program.wait_roles(["frmAbout", "frmMain"])
+    about = program.window("frmAbout")
+    # A dialog of the input window, over it.
+    check(f"window id # {hex(int(main_window))}" in xprop(about, "WM_TRANSIENT_FOR"),
+          f"About is transient for {xprop(about, 'WM_TRANSIENT_FOR')!r}, not the input window {hex(int(main_window))}")
+    check("_NET_WM_WINDOW_TYPE_DIALOG" in xprop(about, "_NET_WM_WINDOW_TYPE"), "About is no dialog")
+    wait_for(lambda: "=" in xprop(about, "_NET_FRAME_EXTENTS"), "the window manager to frame About")
+    wait_for(lambda: max(abs(a - b) for a, b in zip(centre_of(frame_of(about)), centre_of(frame_of(main_window)))) <= 1,
+             lambda: f"About's frame {frame_of(about)} to be centred over the input window's {frame_of(main_window)}")
     program.focus("frmAbout")
     keys("alt+F4")
     program.wait_roles(["frmMain"])

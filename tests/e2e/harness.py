@@ -157,6 +157,31 @@ def window_of(node):
     return node
 
 
+def labels_of(node):
+    """The names of what a control is labelled by, as a screen reader names it."""
+    names = []
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY:
+            names += [relation.getTarget(i).name for i in range(relation.getNTargets())]
+    return names
+
+
+def check_announced_input_window(program):
+    """The input window as a screen reader announces it: a window, each frame by its own
+    caption, each date list by its label, and only the offer that is shown."""
+    first = program.node("First Name", "text")
+    check(window_of(first).getRoleName() == "frame", f"the input window is a {window_of(first).getRoleName()}")
+    for caption in ("Please Fill In The Below Details:", "Name", "Date Of Birth"):
+        program.node(caption, "panel")
+    for part in ("month", "day", "year"):
+        lists = program.nodes(lambda node: node.description == "Date Of Birth " + part)
+        check(len(lists) == 1 and part.capitalize() in labels_of(lists[0]),
+              f"the {part} list is labelled by {[labels_of(node) for node in lists]}")
+    offers = program.nodes(lambda node: node.getRoleName() == "link" and showing(node)
+                           and ("Co-brand" in node.name or "Home Business" in node.name))
+    check(len(offers) == 1, f"the offers shown to a screen reader: {[node.name for node in offers]}")
+
+
 def has_state(node, state):
     try:
         return node.getState().contains(state)

@@ -10,8 +10,8 @@ import os
 import sys
 import time
 
-from harness import (Program, check, describe, press, run_tests, showing, start_accessibility_bus, text_of,
-                     wait_for, window_of)
+from harness import (Program, check, check_announced_input_window, describe, press, run_tests, showing,
+                     start_accessibility_bus, text_of, wait_for, window_of)
 
 
 class WaylandProgram(Program):
@@ -35,14 +35,17 @@ class WaylandProgram(Program):
 
 
 def answer_message(program, text):
-    """Waits for a message box saying text and presses its OK."""
-    press(program.control(window_of(program.node(text, "label")), "push button 'OK'"))
+    """Waits for a message box saying text, announced as one, and presses its OK."""
+    box = window_of(program.node(text, "label"))
+    check(box.getRoleName() in ("alert", "dialog"), f"the message {text!r} is announced as a {box.getRoleName()}")
+    press(program.control(box, "push button 'OK'"))
     wait_for(lambda: not program.nodes(lambda node: node.name == text and showing(node)),
              f"the message {text!r} to close")
 
 
 def test_session_without_x():
     program = WaylandProgram().start()
+    check_announced_input_window(program)
     first = program.node("First Name", "text")
     press(program.node("Get My Vestastra Reading", "push button"))
     answer_message(program, "Please Enter Your First Name")
@@ -64,6 +67,13 @@ def test_session_without_x():
     check(text_of(program.node("Positive Traits", "text")), "no positive traits shown")
 
     reading = window_of(program.node("Back", "push button"))
+    check(reading.getRoleName() == "frame", f"the reading window is a {reading.getRoleName()}")
+    press(program.control(reading, "menu item 'About Software'"))
+    about = window_of(program.node("OK", "push button"))
+    check(about.getRoleName() == "dialog", f"About is a {about.getRoleName()}")
+    press(program.control(about, "push button 'OK'"))
+    wait_for(lambda: not program.nodes(lambda node: describe(node) == "push button 'OK'" and showing(node)),
+             "About to close")
     press(program.control(reading, "menu item 'Exit'"))
     exit_screen = window_of(program.node("Refer A Friend Now", "push button"))
     # The two e-mail boxes still hold their placeholders, neither an address.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 #include <QTimer>
 
 namespace {
@@ -143,9 +144,14 @@ private Q_SLOTS:
             sawModal = modal && modal->isVisible() && QApplication::activeModalWidget() == modal
                        && QApplication::modalWindow() != nullptr;
             QVERIFY(Forms::find<OtherForm>());
+            // A dialog of the window it was opened from, over it.
+            QCOMPARE(modal->windowType(), Qt::Dialog);
+            QCOMPARE(modal->parentWidget(), Forms::find<OtherForm>());
+            QCOMPARE(modal->windowHandle()->transientParent(), Forms::find<OtherForm>()->windowHandle());
+            QCOMPARE(modal->frameGeometry().center(), Forms::find<OtherForm>()->frameGeometry().center());
             modal->close();
         });
-        Forms::showModal<CountingForm>();
+        Forms::showModal<CountingForm>(Forms::find<OtherForm>());
         QVERIFY(sawModal);
         QVERIFY(!Forms::find<CountingForm>());
         QCOMPARE(CountingForm::unloads, 1);
@@ -159,6 +165,14 @@ private Q_SLOTS:
         QVERIFY(!form.windowIcon().isNull());
         QCOMPARE(form.clientArea()->size(), QSize(200, 100));
         QCOMPARE(form.minimumSize(), form.maximumSize());
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        // Neither maximised nor full screen, even when a decoration offers it.
+        const QSize fixed = form.size();
+        for (const Qt::WindowState enlarged : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            form.setWindowState(enlarged);
+            QTRY_COMPARE(form.windowState(), Qt::WindowNoState);
+            QCOMPARE(form.size(), fixed);
+        }
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // Centred up to the window frame, which the platform adds after placing.
         const QPoint offset = form.frameGeometry().center() - screen.center();

@@ -17,6 +17,7 @@
 #include "windows/inputwindow.h"
 #include "windows/readingwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QList>
@@ -213,6 +214,18 @@ inline Form &formNamed(const QString &name)
     if (name == QLatin1String("frmNagScreen2"))
         return Forms::load<ExitScreen>();
     qFatal("formNamed: no window is named \"%s\"", qPrintable(name));
+}
+
+// Chooses a menu entry as the user does. Entries that may open a modal box act once
+// the event loop turns, which this lets happen.
+inline void choose(QAction *entry)
+{
+    entry->trigger();
+    // Only the window's own calls: a test's timers wait for the nested event loop.
+    QObject *window = entry;
+    while (window && !qobject_cast<Form *>(window))
+        window = window->parent();
+    QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
 }
 
 // A window's control by its name; a control that is missing, or of another kind,

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -68,6 +69,12 @@ private Q_SLOTS:
         row("frmNagScreen2", "txtFriendEmail", "Friend's Email Address");
         row("frmNagScreen2", "txtMessage", "Your Message");
         row("frmNagScreen2", "cmdSubmit", "Refer A Friend Now");
+        // Each frame by its own caption, never by the frame around it.
+        row("frmMain", "fraName", "Please Fill In The Below Details:");
+        row("frmMain", "Frame1", "Name");
+        row("frmMain", "fraBirthDay", "Date Of Birth");
+        row("frmNagScreen2", "Frame2", "Refer A Friend");
+        row("frmNagScreen2", "Frame6", "Download More Free Software");
     }
 
     void everyEntryIsNamedAsItsCaption()
@@ -81,13 +88,18 @@ private Q_SLOTS:
     void dateListsSayWhichPartOfTheDateTheyHold()
     {
         InputWindow &input = Forms::load<InputWindow>();
-        const std::pair<QComboBox *, const char *> lists[] = {
-            {control<QComboBox>(input, "cboMonth"), "Date Of Birth month"},
-            {control<QComboBox>(input, "cboDate"), "Date Of Birth day"},
-            {control<QComboBox>(input, "cboYear"), "Date Of Birth year"}};
-        for (const auto &[list, name] : lists) {
-            QCOMPARE(list->accessibleName(), QLatin1String(name));
-            QCOMPARE(QAccessible::queryAccessibleInterface(list)->text(QAccessible::Description), QLatin1String(name));
+        // On Linux a screen reader names a list by the labels it is labelled by.
+        const struct { const char *list; const char *label; const char *description; } lists[] = {
+            {"cboMonth", "Month", "Date Of Birth month"},
+            {"cboDate", "Day", "Date Of Birth day"},
+            {"cboYear", "Year", "Date Of Birth year"}};
+        for (const auto &list : lists) {
+            QAccessibleInterface *box = QAccessible::queryAccessibleInterface(control<QComboBox>(input, list.list));
+            QStringList labels;
+            for (const auto &[label, relation] : box->relations(QAccessible::Label))
+                labels << label->text(QAccessible::Name);
+            QCOMPARE(labels, (QStringList{QLatin1String(list.label), QStringLiteral("Date Of Birth")}));
+            QCOMPARE(box->text(QAccessible::Description), QLatin1String(list.description));
         }
     }
 
@@ -145,6 +157,41 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), control<Label>(input, "Label61"));
         QTest::keyClick(control<Label>(input, "Label61"), Qt::Key(key));
         QCOMPARE(platform->desktop.opened, QStringList{mainSite()});
+    }
+
+    // Enter, as Space, presses a focused button, as on every desktop.
+    void buttonsArePressedByEnterOrSpace_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        const std::pair<const char *, const char *> buttons[] = {
+            {"frmMain", "cmdNext"}, {"frmMain", "cmdExit"}, {"frmDisplay", "cmdBack"}, {"frmAbout", "cmdOK"},
+            {"frmNagScreen2", "cmdClose"}, {"frmNagScreen2", "cmdSubmit"}, {"frmNagScreen2", "Check1"}};
+        const std::pair<const char *, Qt::Key> keys[] = {
+            {"Enter", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}, {"Space", Qt::Key_Space}};
+        for (const auto &[form, button] : buttons) {
+            for (const auto &[name, key] : keys)
+                QTest::addRow("%s.%s, %s", form, button, name)
+                    << QString::fromLatin1(form) << QString::fromLatin1(button) << int(key);
+        }
+    }
+
+    void buttonsArePressedByEnterOrSpace()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        Form &window = formNamed(form);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *button = window.findChild<QAbstractButton *>(control);
+        QVERIFY(button);
+        button->setFocus();
+        QSignalSpy pressed(button, &QAbstractButton::clicked);
+        QTest::keyClick(button, Qt::Key(key));
+        QCOMPARE(pressed.count(), 1);
     }
 
     void signPictureNamesItsSign()
