@@ -61,9 +61,13 @@ const Sign kSigns[] = {
 };
 
 constexpr int kSignSize = 200;
+// The size budget of a picture at scale 1; the picture at twice the size, for screens
+// scaled by 2, has four times the pixels and three times the budget.
 constexpr int kMinJpegBytes = 4500;
 constexpr int kMaxJpegBytes = 6000;
 constexpr int kTargetJpegBytes = 5200;
+// The program's icon, in the sizes desktops ask for.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 const QPointF kMedallionCentre(100, 82);
 constexpr qreal kMedallionRadius = 64;
@@ -171,11 +175,13 @@ void drawName(QPainter &p, const Palette &pal, const QString &name)
     p.drawText(area, Qt::AlignCenter, name);
 }
 
-QImage drawSign(const Sign &sign, quint32 seed)
+// Drawn at scale times the picture's size, in the same coordinates.
+QImage drawSign(const Sign &sign, quint32 seed, int scale)
 {
     const Palette &pal = kElements[sign.element];
-    QImage img(kSignSize, kSignSize, QImage::Format_RGB32);
+    QImage img(kSignSize * scale, kSignSize * scale, QImage::Format_RGB32);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     drawBackground(p, pal);
     drawStars(p, pal, seed);
@@ -186,8 +192,11 @@ QImage drawSign(const Sign &sign, quint32 seed)
 }
 
 // The pictures must stay within a size budget, so pick the quality whose file lands nearest the target.
-bool saveJpegWithinBudget(const QImage &img, const QString &path)
+bool saveJpegWithinBudget(const QImage &img, const QString &path, int budgetFactor)
 {
+    const int kMinJpegBytes = ::kMinJpegBytes * budgetFactor;
+    const int kMaxJpegBytes = ::kMaxJpegBytes * budgetFactor;
+    const int kTargetJpegBytes = ::kTargetJpegBytes * budgetFactor;
     QByteArray best;
     int bestQuality = -1;
     for (int quality = 1; quality <= 100; ++quality) {
@@ -348,11 +357,16 @@ int main(int argc, char *argv[])
     bool ok = true;
     quint32 seed = 1;
     for (const Sign &sign : kSigns) {
-        const QString path = root.filePath(QStringLiteral("signs/%1.jpg").arg(QLatin1String(sign.name)));
-        ok = saveJpegWithinBudget(drawSign(sign, seed++), path) && ok;
+        const QString name = QLatin1String(sign.name);
+        ok = saveJpegWithinBudget(drawSign(sign, seed, 1), root.filePath(QStringLiteral("signs/%1.jpg").arg(name)), 1)
+             && ok;
+        ok = saveJpegWithinBudget(drawSign(sign, seed, 2), root.filePath(QStringLiteral("signs/%1@2x.jpg").arg(name)),
+                                  3)
+             && ok;
+        ++seed;
     }
-    ok = savePng(drawEmblem(32), root.filePath("icons/vestastra.png")) && ok;
-    ok = savePng(drawEmblem(256), root.filePath("icons/vestastra-256.png")) && ok;
+    for (const int size : kIconSizes)
+        ok = savePng(drawEmblem(size), root.filePath(QStringLiteral("icons/vestastra-%1.png").arg(size))) && ok;
     ok = savePng(drawLinkHand(), root.filePath("icons/linkhand.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -15,7 +15,7 @@ void ReadingStep::showReading(const Entries &entries)
 
     ReadingWindow &reading = Forms::load<ReadingWindow>();
     if (const SignProfile *sign = findSignProfile(lastSign))
-        reading.showReading(*sign, SignPictureList().picture(sign->pictureIndex));
+        reading.showReading(*sign, SignPictureList().picture(sign->pictureIndex, reading.devicePixelRatioF()));
 
     Forms::load<InputWindow>().hide();
     // The exit screen is loaded now, hidden, ready for the end of the session.

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "core/offerdraw.h"
+#include "core/programinfo.h"
 #include "platform/forms.h"
 #include "platform/instanceguard.h"
 #include "platform/messagebox.h"
@@ -19,7 +20,8 @@ void StartUp::onLoad()
         return;
     }
     seedRandomFromClock();
-    remindOfUpdate();
+    if (remindsOfUpdates())
+        remindOfUpdate();
     Forms::show<InputWindow>();
     drawFrontOffer();
 }

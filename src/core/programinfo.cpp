@@ -10,6 +10,11 @@ QString programVersion()
     return QLatin1String(VESTASTRA_VERSION);
 }
 
+bool remindsOfUpdates()
+{
+    return VESTASTRA_UPDATE_REMINDER;
+}
+
 QString programTitleWithVersion()
 {
     return programTitle() + QLatin1Char(' ') + programVersion();

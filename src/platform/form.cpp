@@ -39,7 +39,12 @@ Form::Form(const char *name, QSize clientSize, bool withMenuBar)
     // Tells the windows apart on the desktop, where they all share one caption.
     setWindowRole(QLatin1String(name));
     setWindowTitle(programTitleWithVersion());
-    static const QIcon icon(readPicture(QStringLiteral(":/icons/vestastra.png"), "png"));
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (const int size : {VESTASTRA_WINDOW_ICON_SIZES})
+            sizes.addPixmap(readPicture(QStringLiteral(":/icons/vestastra-%1.png").arg(size), "png"));
+        return sizes;
+    }();
     setWindowIcon(icon);
 
     auto *layout = new QVBoxLayout(this);

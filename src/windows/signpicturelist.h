@@ -10,5 +10,7 @@ class SignPictureList
 public:
     int count() const;
     QString key(int number) const;        // empty outside 1..count()
-    QPixmap picture(int number) const;    // null outside 1..count()
+    // Drawn at twice the size for a screen scaled by more than 1, which the pixmap's
+    // device pixel ratio says; null outside 1..count().
+    QPixmap picture(int number, qreal devicePixelRatio = 1) const;
 };

@@ -40,7 +40,7 @@ QImage shownPicture(const ReadingWindow &reading)
 
 QImage listPicture(int number)
 {
-    return SignPictureList().picture(number).toImage();
+    return SignPictureList().picture(number, qApp->devicePixelRatio()).toImage();
 }
 
 // Every control the reading fills, with what it shows.

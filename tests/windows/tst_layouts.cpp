@@ -471,6 +471,24 @@ private Q_SLOTS:
         }
     }
 
+    // Pictures and icons are drawn for the screen's scale, never enlarged: sharp at 2.
+    void picturesAreDrawnForTheScreensScale()
+    {
+        const qreal scale = qApp->devicePixelRatio();
+        for (const char *form : {"frmAbout", "frmNagScreen2"}) {
+            const QPixmap icon = control<QLabel>(formNamed(QLatin1String(form)), "Picture1")->pixmap();
+            QCOMPARE(icon.width(), qRound(32 * scale));
+            QCOMPARE(icon.devicePixelRatio(), scale);
+        }
+        InputWindow &input = Forms::load<InputWindow>();
+        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
+        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
+        control<QPushButton>(input, "cmdNext")->click();
+        const QPixmap sign = control<QLabel>(Forms::load<ReadingWindow>(), "picSunSign")->pixmap();
+        QCOMPARE(sign.devicePixelRatio(), scale > 1 ? 2.0 : 1.0);
+        QCOMPARE(sign.deviceIndependentSize(), QSizeF(200, 200));
+    }
+
     void linksShowTheLinkPointer()
     {
         InputWindow &input = Forms::load<InputWindow>();
