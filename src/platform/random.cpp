@@ -1,16 +1,22 @@
 #include "random.h"
 
-#include <QDateTime>
 #include <QRandomGenerator>
+
+#include <chrono>
+#include <random>
 
 namespace {
 
 class QtRandomSource final : public RandomSource
 {
 public:
+    // In nanoseconds: copies started within the same millisecond still draw apart.
     void seedFromClock() override
     {
-        generator.seed(quint32(QDateTime::currentMSecsSinceEpoch()));
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        const quint64 nanoseconds = quint64(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+        std::seed_seq seed{quint32(nanoseconds), quint32(nanoseconds >> 32)};
+        generator.seed(seed);
     }
 
     float next() override

@@ -1,5 +1,4 @@
 #include "app/caretblinklimit.h"
-#include "core/captions.h"
 #include "core/offerdraw.h"
 #include "core/reminderrules.h"
 #include "support/testsupport.h"
@@ -40,21 +39,12 @@ QStringList visibleWindows()
 
 } // namespace
 
-class TestStartup : public QObject
+class TestStartup : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
 
 private Q_SLOTS:
-    void init() { platform = std::make_unique<FakePlatform>(); }
-
-    void cleanup()
-    {
-        endRun();
-        verifyNoWindowLeft();
-        platform.reset();
-    }
 
     void startShowsTheInputWindowOnly()
     {
@@ -201,12 +191,8 @@ private Q_SLOTS:
 
     void closingTheReadingWindowLeavesTheInputWindowHidden()
     {
-        InputWindow &input = startProgram();
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
-        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
-        control<QPushButton>(input, "cmdNext")->click();
-        ReadingWindow &reading = Forms::load<ReadingWindow>();
-        choose(control<QAction>(reading, "mnuExit"));
+        askForReading(startProgram(), 1, 1);
+        choose(control<QAction>(Forms::load<ReadingWindow>(), "mnuExit"));
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmNagScreen2")});
         QVERIFY(Forms::find<InputWindow>() && !Forms::find<InputWindow>()->isVisible());
 
@@ -219,17 +205,15 @@ private Q_SLOTS:
     {
         platform->random.draws = {0.0f, 0.3f};
         InputWindow &input = startProgram();
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
-        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
-        control<QPushButton>(input, "cmdNext")->click();
+        askForReading(input, 1, 1);
         QPointer<ExitScreen> exitScreen = Forms::find<ExitScreen>();
         control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
-        control<QPushButton>(input, "cmdNext")->click();
+        askForReading(input, 2, 2);
         control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
         input.close();
         QCOMPARE(Forms::find<ExitScreen>(), exitScreen.data());
         QVERIFY(exitScreen->isVisible());
-        QCOMPARE(control<Label>(exitScreen, "Label2")->text(), captions::supportMessage(1));
+        QCOMPARE(control<Label>(exitScreen, "Label2")->text(), design::supportMessage(1));
     }
 
     void aboutClosesWithoutEndingAnything()
@@ -243,10 +227,7 @@ private Q_SLOTS:
 
     void shutdownClosesHiddenWindowsAndIsReentrant()
     {
-        InputWindow &input = startProgram();
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
-        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
-        control<QPushButton>(input, "cmdNext")->click();
+        askForReading(startProgram(), 1, 1);
         QCOMPARE(Forms::loaded().size(), 4);
         QList<QPointer<Form>> all;
         for (Form *form : Forms::loaded())

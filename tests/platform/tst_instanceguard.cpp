@@ -40,7 +40,7 @@ public:
         if (asSuperuser()) {
             QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                                    | QFile::ReadOther | QFile::ExeOther);
-            QFile::copy(QCoreApplication::applicationDirPath() + QLatin1String("/guardprobe"), probe());
+            QFile::copy(QCoreApplication::applicationDirPath() + QLatin1String("/platformprobe"), probe());
             for (const char *folder : {"runtime", "tmp", "cache", "config"})
                 own(path(QLatin1String(folder)));
         }
@@ -54,8 +54,8 @@ public:
     // A copy the ordinary user can run, where the build folder may be closed to them.
     QString probe() const
     {
-        return asSuperuser() ? path(QStringLiteral("guardprobe"))
-                             : QCoreApplication::applicationDirPath() + QLatin1String("/guardprobe");
+        return asSuperuser() ? path(QStringLiteral("platformprobe"))
+                             : QCoreApplication::applicationDirPath() + QLatin1String("/platformprobe");
     }
 
     // Gives what the test made to the user the probes run as.

@@ -1,5 +1,4 @@
 #include "platform/messagebox.h"
-#include "platform/random.h"
 #include "support/testsupport.h"
 
 #include <QAbstractButton>
@@ -102,32 +101,6 @@ private Q_SLOTS:
         QCOMPARE(displayedMessageText(QStringLiteral("one\rtwo")), QStringLiteral("one\ntwo"));
         QCOMPARE(displayedMessageText(QStringLiteral("one\r\ntwo")), QStringLiteral("one\ntwo"));
         QCOMPARE(displayedMessageText(QStringLiteral("one")), QStringLiteral("one"));
-    }
-
-    void seamTakesTheShowCalls()
-    {
-        FakeMessageBoxes boxes;
-        boxes.answers.push_back(MessageAnswer::Yes);
-        showMessage(nullptr, QStringLiteral("Plain"), MessageIcon::Critical);
-        QCOMPARE(askQuestion(nullptr, QStringLiteral("Sure?"), MessageIcon::Information, MessageButtons::YesNo),
-                 MessageAnswer::Yes);
-        QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("Plain"), QStringLiteral("Sure?")}));
-        QCOMPARE(boxes.shown.first().icon, MessageIcon::Critical);
-    }
-
-    void randomDrawsStayBelowOne()
-    {
-        RandomSource &random = RandomSource::system();
-        random.seedFromClock();
-        float lowest = 1, highest = 0;
-        for (int i = 0; i < 100000; ++i) {
-            const float r = random.next();
-            QVERIFY(r >= 0.0f && r < 1.0f);
-            lowest = std::min(lowest, r);
-            highest = std::max(highest, r);
-        }
-        QVERIFY(lowest < 0.01f);
-        QVERIFY(highest > 0.99f);
     }
 };
 

@@ -12,6 +12,7 @@
 #include "platform/instanceguard.h"
 #include "platform/messagebox.h"
 #include "platform/random.h"
+#include "support/design.h"
 #include "windows/aboutwindow.h"
 #include "windows/exitscreen.h"
 #include "windows/inputwindow.h"
@@ -20,11 +21,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QList>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <deque>
@@ -32,16 +39,8 @@
 
 using controls::Label;
 
-// The maker's two sites this build was configured for, as the tests expect them.
-inline QString mainSite()
-{
-    return QStringLiteral(EXPECTED_MAIN_SITE);
-}
-
-inline QString helpSite()
-{
-    return QStringLiteral(EXPECTED_HELP_SITE);
-}
+using design::helpSite;
+using design::mainSite;
 
 struct ShownMessage
 {
@@ -246,3 +245,83 @@ T *control(const QWidget &window, const char *name)
 {
     return control<T>(&window, name);
 }
+
+// Fills the input window as a user does and asks for the reading: the reading window
+// it opens, whatever the entries' checks said.
+inline ReadingWindow &askForReading(InputWindow &input, int day, int month, int year = 1990,
+                                    const QString &first = QStringLiteral("ANN"),
+                                    const QString &last = QStringLiteral("LEE"))
+{
+    control<QLineEdit>(input, "txtFirstName")->setText(first);
+    control<QLineEdit>(input, "txtLastName")->setText(last);
+    control<QComboBox>(input, "cboDate")->setCurrentIndex(day - 1);
+    control<QComboBox>(input, "cboMonth")->setCurrentIndex(month - 1);
+    control<QComboBox>(input, "cboYear")->setCurrentIndex(year - 1900);
+    control<QPushButton>(input, "cmdNext")->click();
+    return Forms::load<ReadingWindow>();
+}
+
+// Fails the running test, by name, when a modal window stays open for seconds: a test
+// waiting on one that never closes would otherwise sit until CTest's timeout. The
+// window is closed, so that the test goes on to its end and reports.
+class ModalWatchdog : public QObject
+{
+public:
+    ModalWatchdog()
+    {
+        checks.setInterval(250);
+        connect(&checks, &QTimer::timeout, this, &ModalWatchdog::check);
+        checks.start();
+    }
+
+private:
+    void check()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal != watched) {
+            watched = modal;
+            openFor.start();
+            return;
+        }
+        if (!watched || openFor.elapsed() < 3000)
+            return;
+        const QByteArray message = "a modal window stayed open for 3 s: " + watched->objectName().toUtf8() + " \""
+                                   + watched->windowTitle().toUtf8() + '"';
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+        watched->close();
+        watched = nullptr;
+    }
+
+    QTimer checks;
+    QPointer<QWidget> watched;
+    QElapsedTimer openFor;
+};
+
+// What every test of the program's windows shares: its outside services replaced, no
+// modal window left waiting, and after each test the program's run ended and no
+// window left behind. A test class with set-up of its own calls init() first.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<FakePlatform> platform;
+
+protected Q_SLOTS:
+    void init()
+    {
+        platform = std::make_unique<FakePlatform>();
+        watchdog = std::make_unique<ModalWatchdog>();
+    }
+
+    void cleanup()
+    {
+        endRun();
+        verifyNoWindowLeft();
+        watchdog.reset();
+        platform.reset();
+    }
+
+private:
+    std::unique_ptr<ModalWatchdog> watchdog;
+};

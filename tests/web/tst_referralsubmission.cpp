@@ -3,20 +3,12 @@
 
 #include <QTest>
 
-class TestReferralSubmission : public QObject
+class TestReferralSubmission : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
 
 private Q_SLOTS:
-    void init() { platform = std::make_unique<FakePlatform>(); }
-    void cleanup()
-    {
-        verifyNoWindowLeft();
-        platform.reset();
-    }
-
     void sendingOpensOnePageAndSaysWhich()
     {
         const Referral referral{QStringLiteral("Ann"), QStringLiteral("ann@mail.example"),

@@ -30,20 +30,12 @@ void store(const QString &plain)
 
 } // namespace
 
-class TestUpdateReminder : public QObject
+class TestUpdateReminder : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
 
 private Q_SLOTS:
-    void init() { platform = std::make_unique<FakePlatform>(); }
-    void cleanup()
-    {
-        verifyNoWindowLeft();
-        platform.reset();
-    }
-
     void firstRunStoresTodayAndAsksNothing()
     {
         remindOfUpdate();

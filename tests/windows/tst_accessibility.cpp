@@ -24,24 +24,16 @@ QAccessibleInterface *accessible(const QString &form, const QString &control)
 
 } // namespace
 
-class TestAccessibility : public QObject
+class TestAccessibility : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
 
 private Q_SLOTS:
     void init()
     {
-        platform = std::make_unique<FakePlatform>();
+        WindowTest::init();
         startProgram();
-    }
-
-    void cleanup()
-    {
-        endRun();
-        verifyNoWindowLeft();
-        platform.reset();
     }
 
     void everyEntryIsNamedAsItsCaption_data()
@@ -196,12 +188,7 @@ private Q_SLOTS:
 
     void signPictureNamesItsSign()
     {
-        InputWindow &input = Forms::load<InputWindow>();
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
-        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
-        control<QComboBox>(input, "cboMonth")->setCurrentIndex(2);
-        control<QComboBox>(input, "cboDate")->setCurrentIndex(25);
-        control<QPushButton>(input, "cmdNext")->click();
+        askForReading(Forms::load<InputWindow>(), 26, 3);
         QCOMPARE(accessible(QStringLiteral("frmDisplay"), QStringLiteral("picSunSign"))->text(QAccessible::Name),
                  QStringLiteral("Aries"));
     }

@@ -119,11 +119,10 @@ QList<ShownText> shownTexts(QWidget &window)
 
 } // namespace
 
-class TestContrast : public QObject
+class TestContrast : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
     const QPalette userPalette = QApplication::palette();
 
     // The windows as the user sees them, a reading on both of its tabs included.
@@ -131,11 +130,7 @@ class TestContrast : public QObject
     {
         if (form != QLatin1String("frmDisplay"))
             return shownTexts(formNamed(form));
-        InputWindow &input = startProgram();
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
-        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
-        control<QPushButton>(input, "cmdNext")->click();
-        ReadingWindow &reading = Forms::load<ReadingWindow>();
+        ReadingWindow &reading = askForReading(startProgram(), 1, 1);
         QList<ShownText> texts = shownTexts(reading);
         control<QTabWidget>(reading, "SSTab1")->setCurrentIndex(1);
         texts += shownTexts(reading);
@@ -143,13 +138,10 @@ class TestContrast : public QObject
     }
 
 private Q_SLOTS:
-    void init() { platform = std::make_unique<FakePlatform>(); }
 
     void cleanup()
     {
-        endRun();
-        verifyNoWindowLeft();
-        platform.reset();
+        WindowTest::cleanup();
         QApplication::setPalette(userPalette);
     }
 

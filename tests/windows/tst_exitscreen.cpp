@@ -1,4 +1,3 @@
-#include "core/captions.h"
 #include "support/testsupport.h"
 #include "windows/exitscreen.h"
 
@@ -10,11 +9,10 @@
 #include <QTest>
 #include <QUrlQuery>
 
-class TestExitScreen : public QObject
+class TestExitScreen : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
     ExitScreen *exitScreen = nullptr;
 
     QLineEdit *nameBox() const { return control<QLineEdit>(exitScreen, "txtName"); }
@@ -33,7 +31,7 @@ class TestExitScreen : public QObject
 private Q_SLOTS:
     void init()
     {
-        platform = std::make_unique<FakePlatform>();
+        WindowTest::init();
         platform->random.draws = {0.0f, 0.6f};
         startProgram().close();
         exitScreen = &Forms::load<ExitScreen>();
@@ -42,17 +40,10 @@ private Q_SLOTS:
         platform->messages.shown.clear();
     }
 
-    void cleanup()
-    {
-        endRun();
-        verifyNoWindowLeft();
-        platform.reset();
-    }
-
     void loadPicksTheSupportMessageAndStaysOnTop()
     {
         QCOMPARE(platform->random.seeds, 2);
-        QCOMPARE(control<Label>(exitScreen, "Label2")->text(), captions::supportMessage(2));
+        QCOMPARE(control<Label>(exitScreen, "Label2")->text(), design::supportMessage(2));
         QVERIFY(exitScreen->windowFlags() & Qt::WindowStaysOnTopHint);
         QVERIFY(exitScreen->isVisible());
         QCOMPARE(QApplication::focusWidget(), control<QPushButton>(exitScreen, "cmdClose"));
@@ -77,11 +68,7 @@ private Q_SLOTS:
         endRun();
         platform->random.draws = {0.0f, r};
         startProgram().close();
-        QCOMPARE(control<Label>(Forms::load<ExitScreen>(), "Label2")->text(), captions::supportMessage(number));
-        QSet<QString> all;
-        for (int i = 0; i < 4; ++i)
-            all.insert(captions::supportMessage(i));
-        QCOMPARE(all.size(), 4);
+        QCOMPARE(control<Label>(Forms::load<ExitScreen>(), "Label2")->text(), design::supportMessage(number));
     }
 
     void placeholdersClearAndComeBack()

@@ -32,11 +32,10 @@ void commit(QWidget *box, const QString &text, int replaceFrom = 0, int replaceL
 
 } // namespace
 
-class TestInputWindow : public QObject
+class TestInputWindow : public WindowTest
 {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> platform;
     InputWindow *input = nullptr;
 
     QLineEdit *firstName() const { return control<QLineEdit>(input, "txtFirstName"); }
@@ -50,17 +49,10 @@ class TestInputWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        platform = std::make_unique<FakePlatform>();
+        WindowTest::init();
         input = &startProgram();
         QApplication::setActiveWindow(input);
         QVERIFY(QTest::qWaitForWindowActive(input));
-    }
-
-    void cleanup()
-    {
-        endRun();
-        verifyNoWindowLeft();
-        platform.reset();
     }
 
     void listsFilledOnLoad()
@@ -105,6 +97,7 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+V as Qt Test sends it") << int(Qt::Key_V) << QStringLiteral("v")
                                                     << int(Qt::ControlModifier);
         QTest::newRow("Ctrl+C") << int(Qt::Key_C) << QStringLiteral("\x03") << int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+A as Qt Test sends it") << int(Qt::Key_A) << QStringLiteral("a") << int(Qt::ControlModifier);
         QTest::newRow("Ctrl+X") << int(Qt::Key_X) << QString() << int(Qt::ControlModifier);
     }
 

@@ -1,9 +1,13 @@
-// Starts as the program does, as far as the instance guard and the settings store go:
-// asks the guard once, prints "primary" or "secondary", and as primary holds on until
-// its input closes. With --store, a primary first reads and writes the settings store
-// as the update reminder does. With --lock-paths it only prints where the guard keeps
-// its locks, one a line.
+// Starts as the program does, as far as the platform's services go:
+//   platformprobe NAME              asks the instance guard once, prints "primary" or
+//                                   "secondary", and as primary holds on until its input closes
+//   platformprobe NAME --store      the same, a primary first reading and writing the
+//                                   settings store as the update reminder does
+//   platformprobe NAME --lock-paths prints where the guard keeps its locks, one a line
+//   platformprobe NAME --draw       seeds the random generator from the clock and prints
+//                                   its first draw
 #include "platform/instanceguard.h"
+#include "platform/random.h"
 #include "platform/settingsstore.h"
 
 #include <QCoreApplication>
@@ -16,6 +20,12 @@ int main(int argc, char *argv[])
     if (argc > 1)
         QCoreApplication::setApplicationName(QString::fromLocal8Bit(argv[1]));
     const QByteArray option = argc > 2 ? argv[2] : "";
+    if (option == "--draw") {
+        RandomSource &random = RandomSource::system();
+        random.seedFromClock();
+        std::printf("%.9f\n", double(random.next()));
+        return 0;
+    }
     if (option == "--lock-paths") {
         for (const QString &path : InstanceGuard::lockPaths())
             std::puts(path.toLocal8Bit().constData());

@@ -1,0 +1,47 @@
+#include "platform/random.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+
+class TestRandom : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Uniform over [0, 1): each quarter, which picks one of the four support messages,
+    // takes a quarter of the draws.
+    void drawsSpreadEvenlyBelowOne()
+    {
+        RandomSource &random = RandomSource::system();
+        random.seedFromClock();
+        int quarters[4] = {};
+        constexpr int draws = 40000;
+        for (int i = 0; i < draws; ++i) {
+            const float r = random.next();
+            QVERIFY2(r >= 0.0f && r < 1.0f, qPrintable(QString::number(double(r))));
+            ++quarters[int(r * 4)];
+        }
+        for (const int count : quarters)
+            QVERIFY2(qAbs(count - draws / 4) < draws / 40, qPrintable(QString::number(count)));
+    }
+
+    // Each start seeds from the clock: starts a few milliseconds apart draw differently.
+    void startsDrawDifferentFirstNumbers()
+    {
+        QSet<QString> firstDraws;
+        for (int start = 0; start < 4; ++start) {
+            QProcess probe;
+            probe.start(QCoreApplication::applicationDirPath() + QLatin1String("/platformprobe"),
+                        {QStringLiteral("VestastraRandomTest"), QStringLiteral("--draw")});
+            QVERIFY(probe.waitForFinished(10000));
+            firstDraws.insert(QString::fromLatin1(probe.readAllStandardOutput()).trimmed());
+            QTest::qWait(3);
+        }
+        QCOMPARE(firstDraws.size(), 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRandom)
+#include "tst_random.moc"
