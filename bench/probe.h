@@ -70,13 +70,13 @@ public:
     // the screen; returns that moment.
     std::int64_t waitForPaint();
 
+    // Waits for the watched window's first paint and prints the start-up milestones:
+    // main() entered, application ready, window shown (now), window painted.
+    void reportStartUp(std::int64_t atMain, std::int64_t appReady);
     // Sits in the event loop for the given span after a settling pause, and prints
     // the context switches of all the process's threads and the timer events seen
     // during the span. The probe's own clock runs on a thread of its own that is
     // left out of the count, so the probe adds no wake-up to what it measures.
-    // Waits for the watched window's first paint and prints the start-up milestones:
-    // main() entered, application ready, window shown (now), window painted.
-    void reportStartUp(std::int64_t atMain, std::int64_t appReady);
     void reportIdle(int settleMs, int seconds);
 
 private:

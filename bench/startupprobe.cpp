@@ -12,7 +12,7 @@
 #include "probe.h"
 
 #include "app/application.h"
-#include "platform/forms.h"
+#include "app/session.h"
 #include "samplereading.h"
 #include "windows/inputwindow.h"
 #include "windows/readingwindow.h"
@@ -50,9 +50,9 @@ double worst(const std::vector<double> &values)
 }
 
 // Each reading opens a new reading window, as after any Back: Back discards it.
-Spans runReadings(probe::ProbeApplication &app, int count)
+Spans runReadings(probe::ProbeApplication &app, Session &session, int count)
 {
-    InputWindow &input = Forms::load<InputWindow>();
+    InputWindow &input = session.inputWindow();
     enterSampleReading(input);
 
     Spans spans;
@@ -62,8 +62,8 @@ Spans runReadings(probe::ProbeApplication &app, int count)
         askForReading(input);
         spans.reading.push_back(ms(app.waitForPaint() - start));
 
-        ReadingWindow *reading = Forms::find<ReadingWindow>();
-        if (!reading) {
+        ReadingWindow *reading = &session.readingWindow();
+        if (!reading->isVisible()) {
             std::fputs("probe: the reading window is not open after the click\n", stderr);
             std::exit(3);
         }
@@ -90,16 +90,19 @@ int main(int argc, char *argv[])
     // The program's own start-up, as runVestastra runs it.
     probe::ProbeApplication app(argc, argv);
     const std::int64_t appReady = probe::nowNs();
+    setUpApplication(app);
+    SystemPlatform system;
+    Session session(system.services());
 
     app.watchPaintOf(QStringLiteral("frmMain"));
-    if (!startVestastra(app)) {
+    if (!session.start()) {
         std::fputs("probe: the program ended during start-up; is another probe running?\n", stderr);
         return 3;
     }
     app.reportStartUp(atMain, appReady);
 
     if (mode.name == "reading") {
-        const Spans spans = runReadings(app, mode.count);
+        const Spans spans = runReadings(app, session, mode.count);
         probe::printFigure("reading_first_ms", spans.reading.front());
         probe::printFigure("reading_median_ms", median(spans.reading));
         probe::printFigure("reading_worst_ms", worst(spans.reading));
@@ -107,14 +110,14 @@ int main(int argc, char *argv[])
         probe::printFigure("back_median_ms", median(spans.back));
         probe::printFigure("back_worst_ms", worst(spans.back));
     } else if (mode.name == "memory") {
-        runReadings(app, 1);
+        runReadings(app, session, 1);
         std::printf("peak_kib %ld\n", probe::peakResidentKiB());
     } else if (mode.name == "growth") {
         // What stays after readings: resident memory, and the heap still in use, which
         // tells memory held from memory the allocator keeps for reuse.
-        runReadings(app, 10);
+        runReadings(app, session, 10);
         std::printf("resident_after_10_kib %ld\nheap_after_10_kib %ld\n", probe::residentKiB(), probe::heapInUseKiB());
-        runReadings(app, std::max(0, mode.count - 10));
+        runReadings(app, session, std::max(0, mode.count - 10));
         std::printf("resident_after_%d_kib %ld\nheap_after_%d_kib %ld\n", mode.count, probe::residentKiB(),
                     mode.count, probe::heapInUseKiB());
     } else if (mode.name == "idle") {

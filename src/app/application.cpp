@@ -2,23 +2,22 @@
 
 #include "caretblinklimit.h"
 #include "commandline.h"
-#include "flow.h"
 #include "platform/display.h"
-#include "platform/forms.h"
+#include "platform/platform.h"
 #include "programstyle.h"
-#include "startup.h"
+#include "session.h"
 
 #include <QApplication>
 #include <QPixmapCache>
 
 #include <cstdio>
 
-bool startVestastra(QApplication &app)
+void setUpApplication(QApplication &app)
 {
     // Named as its desktop entry, so that the desktop matches the windows (Wayland's
     // app id) to the launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VESTASTRA_APP_ID));
-    // The program ends only through its own shutdown, never because a window closed.
+    // The program ends when its session does, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ProgramStyle);
     // The style keeps its drawings by the palette of the control drawn, and every
@@ -27,9 +26,6 @@ bool startVestastra(QApplication &app)
     // The open windows' drawings take a few hundred KiB.
     QPixmapCache::setCacheLimit(1024);
     new CaretBlinkLimit(app, caretBlinkTime);
-    installProgramFlow();
-    Forms::load<StartUp>();
-    return !Forms::hasEnded();
 }
 
 int runVestastra(int argc, char *argv[])
@@ -48,7 +44,12 @@ int runVestastra(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     display.release();
-    if (!startVestastra(app))
+    setUpApplication(app);
+
+    SystemPlatform system;
+    Session session(system.services());
+    QObject::connect(&session, &Session::finished, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    if (!session.start())
         return 0;
     return QApplication::exec();
 }

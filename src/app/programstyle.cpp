@@ -1,6 +1,6 @@
 #include "programstyle.h"
 
-#include "platform/picturefile.h"
+#include "windows/picturefile.h"
 
 #include <QGuiApplication>
 #include <QStyleFactory>

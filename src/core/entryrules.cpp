@@ -22,21 +22,22 @@ std::optional<EntryProblem> checkEntries(const Entries &entries)
         return EntryProblem{QStringLiteral("Please Enter Your First Name"), EntryField::FirstName};
     if (entries.lastName.isEmpty())
         return EntryProblem{QStringLiteral("Please Enter Your Last Name"), EntryField::LastName};
-    if (entries.dayText.isEmpty())
+    const BirthDate &date = entries.birthDate;
+    if (date.dayPosition < 0)
         return EntryProblem{QStringLiteral("Please Specify Your Birth Date"), EntryField::Day};
-    if (entries.monthText.isEmpty())
+    if (date.monthPosition < 0)
         return EntryProblem{QStringLiteral("Please Specify Your Birth Month"), EntryField::Month};
-    if (entries.yearText.isEmpty())
+    if (date.yearPosition < 0)
         return EntryProblem{QStringLiteral("Please Specify Your Birth Year"), EntryField::Year};
 
     constexpr int february = 1;
-    const int firstBadFebruaryDay = isLeapYear(entries.yearText.toInt()) ? 29 : 28;
-    if (entries.monthIndex == february && entries.dayIndex >= firstBadFebruaryDay && entries.dayIndex <= 30)
+    const int firstBadFebruaryDay = isLeapYear(firstListedYear + date.yearPosition) ? 29 : 28;
+    if (date.monthPosition == february && date.dayPosition >= firstBadFebruaryDay && date.dayPosition <= 30)
         return EntryProblem{QStringLiteral("Please Enter Correct Date Or Month!"), EntryField::None};
 
-    const bool thirtyDays = entries.monthIndex == 3 || entries.monthIndex == 5 || entries.monthIndex == 8
-                            || entries.monthIndex == 10;
-    if (thirtyDays && entries.dayIndex == 30)
+    const bool thirtyDays = date.monthPosition == 3 || date.monthPosition == 5 || date.monthPosition == 8
+                            || date.monthPosition == 10;
+    if (thirtyDays && date.dayPosition == 30)
         return EntryProblem{QStringLiteral("Please Enter Correct Date Or Month !"), EntryField::None};
     return std::nullopt;
 }

@@ -13,15 +13,24 @@ int filterNameCharacter(int code);
 // Gregorian: every fourth year, but of the centuries only every fourth.
 bool isLeapYear(int year);
 
+// The years the year list offers, in order.
+inline constexpr int firstListedYear = 1900;
+inline constexpr int lastListedYear = 2050;
+
+// A date of birth as the input window's three lists hold it: each list's position,
+// -1 while the list shows nothing. Position 0 is January, the 1st and 1900.
+struct BirthDate
+{
+    int monthPosition = -1;
+    int dayPosition = -1;
+    int yearPosition = -1;
+};
+
 struct Entries
 {
     QString firstName;
     QString lastName;
-    QString dayText;
-    QString monthText;
-    QString yearText;
-    int monthIndex = -1;
-    int dayIndex = -1;
+    BirthDate birthDate;
 };
 
 enum class EntryField { None, FirstName, LastName, Day, Month, Year };

@@ -1,5 +1,6 @@
 #include "offerdraw.h"
 
+#include <algorithm>
 #include <cmath>
 
 int offerDraw(float r)
@@ -23,4 +24,9 @@ FrontOffer frontOfferFor(int draw)
     default:
         return FrontOffer::AsBuilt;
     }
+}
+
+int supportMessageNumber(float r)
+{
+    return std::clamp(int(r * 4), 0, 3);
 }

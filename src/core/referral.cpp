@@ -59,6 +59,16 @@ QString missingValueProblem(const Referral &referral)
     return {};
 }
 
+std::optional<QString> referralProblem(const Referral &referral)
+{
+    QString problem = emailProblem(referral.email, referral.friendEmail);
+    if (problem.isEmpty())
+        problem = missingValueProblem(referral);
+    if (problem.isEmpty())
+        return std::nullopt;
+    return problem;
+}
+
 QString referralAddress(const Referral &referral)
 {
     const QString values[] = {referral.name, referral.email, referral.message, referral.friendName,

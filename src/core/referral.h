@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // What the exit screen's refer-a-friend form sends, as the user typed it.
 struct Referral
 {
@@ -39,6 +41,10 @@ QString emailProblem(const QString &email, const QString &friendEmail);
 // The message for the first value still empty or still its placeholder, or an empty
 // text when every value is filled in.
 QString missingValueProblem(const Referral &referral);
+
+// The first problem with a referral (already trimmed of spaces) in the order the user
+// is told of them: the two e-mail addresses, then each value; none when it may be sent.
+std::optional<QString> referralProblem(const Referral &referral);
 
 // The referral page on the main site with the five values and the program's own page
 // in its query, each percent-encoded (UTF-8) so that the page receives exactly what

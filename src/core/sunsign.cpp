@@ -16,7 +16,7 @@ struct MonthSigns
     QLatin1String secondSign;
 };
 
-constexpr int lastDayIndex = 30;
+constexpr int lastDayPosition = 30;
 
 const std::array<MonthSigns, 12> monthSigns = {{
     {18, "Capricorn"_L1, "Aquarius"_L1},
@@ -35,14 +35,14 @@ const std::array<MonthSigns, 12> monthSigns = {{
 
 } // namespace
 
-std::optional<QLatin1String> sunSignAt(int monthIndex, int dayIndex)
+std::optional<QLatin1String> signFor(const BirthDate &date)
 {
-    if (monthIndex < 0 || monthIndex >= int(monthSigns.size()))
+    if (date.monthPosition < 0 || date.monthPosition >= int(monthSigns.size()))
         return std::nullopt;
-    const MonthSigns &month = monthSigns[std::size_t(monthIndex)];
-    if (dayIndex >= 0 && dayIndex <= month.lastDayOfFirstSign)
+    const MonthSigns &month = monthSigns[std::size_t(date.monthPosition)];
+    if (date.dayPosition >= 0 && date.dayPosition <= month.lastDayOfFirstSign)
         return month.firstSign;
-    if (dayIndex > month.lastDayOfFirstSign && dayIndex <= lastDayIndex)
+    if (date.dayPosition > month.lastDayOfFirstSign && date.dayPosition <= lastDayPosition)
         return month.secondSign;
     return std::nullopt;
 }

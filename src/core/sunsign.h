@@ -1,9 +1,11 @@
 #pragma once
 
+#include "entryrules.h"
+
 #include <QLatin1String>
 
 #include <optional>
 
-// The sign for a birth month and day given as 0-based list positions, or none when
-// either position lies outside the lists (-1 means nothing is selected).
-std::optional<QLatin1String> sunSignAt(int monthIndex, int dayIndex);
+// The sun sign of a date of birth, by its month and day alone, or none when either
+// list shows nothing or a position lies outside its list.
+std::optional<QLatin1String> signFor(const BirthDate &date);

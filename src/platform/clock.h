@@ -1,7 +1,5 @@
 #pragma once
 
-#include "seam.h"
-
 #include <QDate>
 
 // Today's date, as the update reminder sees it.
@@ -10,6 +8,11 @@ class Clock
 public:
     virtual ~Clock() = default;
     virtual QDate today() = 0;
+};
 
-    static Clock &system();
+// The system's clock, in the user's time zone.
+class SystemClock final : public Clock
+{
+public:
+    QDate today() override { return QDate::currentDate(); }
 };

@@ -3,22 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-namespace {
-
-class QtDesktop final : public Desktop
+void QtDesktop::openAddress(const QString &address)
 {
-public:
-    void openAddress(const QString &address) override
-    {
-        // The address arrives fully encoded; Qt must pass it on as it stands.
-        QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
-    }
-};
-
-} // namespace
-
-Desktop &Desktop::system()
-{
-    static QtDesktop desktop;
-    return desktop;
+    // The address arrives fully encoded; Qt must pass it on as it stands.
+    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }

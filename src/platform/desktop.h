@@ -1,7 +1,5 @@
 #pragma once
 
-#include "seam.h"
-
 #include <QString>
 
 // Hands a web address to the desktop, which opens it in the user's browser. Never
@@ -11,11 +9,11 @@ class Desktop
 public:
     virtual ~Desktop() = default;
     virtual void openAddress(const QString &address) = 0;
-
-    static Desktop &system();
 };
 
-inline void openAddress(const QString &address)
+// The desktop's default browser, through Qt.
+class QtDesktop final : public Desktop
 {
-    Seam<Desktop>::get().openAddress(address);
-}
+public:
+    void openAddress(const QString &address) override;
+};

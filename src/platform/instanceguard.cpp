@@ -1,6 +1,6 @@
 #include "instanceguard.h"
 
-#include "log.h"
+#include "core/log.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -27,13 +27,13 @@
 // place) would refuse every later start. A kernel lock is held by a live process
 // alone and goes with it, however it ends, so only a running copy can refuse a start.
 
-namespace {
-
 enum class Claim {
     Taken,       // this copy holds the lock
     Busy,        // a running copy holds it
     Unavailable, // no lock here: the folder is missing, read-only or full
 };
+
+namespace {
 
 QString errorText(int error)
 {
@@ -44,6 +44,17 @@ bool sameFile(const struct stat &a, const struct stat &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
+
+// The machine, so that one home shared between machines keeps one copy per machine.
+QString machineName()
+{
+    QByteArray id = QSysInfo::machineUniqueId();
+    if (id.isEmpty())
+        id = QSysInfo::machineHostName().toUtf8().toHex();
+    return QString::fromLatin1(id);
+}
+
+} // namespace
 
 // One lock file, held open (and so locked) for the life of the process.
 class LockFile
@@ -192,50 +203,28 @@ private:
     int handle = -1;
 };
 
-class KernelLockGuard final : public InstanceGuard
+KernelLockGuard::KernelLockGuard() = default;
+KernelLockGuard::~KernelLockGuard() = default;
+
+bool KernelLockGuard::anotherIsRunning()
 {
-public:
-    bool anotherIsRunning() override
-    {
-        if (!another)
-            another = claimAll();
-        return *another;
-    }
-
-private:
-    // True only when a running copy holds one of the locks. Anything else (no folder,
-    // one that is missing, read-only or full) lets the program start: the guard never
-    // locks the user out.
-    bool claimAll()
-    {
-        for (const QString &path : lockPaths()) {
-            QDir().mkpath(QFileInfo(path).absolutePath());
-            locks.push_back(std::make_unique<LockFile>(path));
-            if (locks.back()->claim() == Claim::Busy)
-                return true;
-        }
-        return false;
-    }
-
-    std::vector<std::unique_ptr<LockFile>> locks;
-    std::optional<bool> another;
-};
-
-// The machine, so that one home shared between machines keeps one copy per machine.
-QString machineName()
-{
-    QByteArray id = QSysInfo::machineUniqueId();
-    if (id.isEmpty())
-        id = QSysInfo::machineHostName().toUtf8().toHex();
-    return QString::fromLatin1(id);
+    if (!another)
+        another = claimAll();
+    return *another;
 }
 
-} // namespace
-
-InstanceGuard &InstanceGuard::system()
+// True only when a running copy holds one of the locks. Anything else (no folder, one
+// that is missing, read-only or full) lets the program start: the guard never locks
+// the user out.
+bool KernelLockGuard::claimAll()
 {
-    static KernelLockGuard guard;
-    return guard;
+    for (const QString &path : lockPaths()) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        locks.push_back(std::make_unique<LockFile>(path));
+        if (locks.back()->claim() == Claim::Busy)
+            return true;
+    }
+    return false;
 }
 
 QStringList InstanceGuard::lockPaths()

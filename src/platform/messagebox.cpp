@@ -4,36 +4,22 @@
 
 #include <QMessageBox>
 
-namespace {
-
-class QtMessageBoxes final : public MessageBoxes
+MessageAnswer QtMessageBoxes::show(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons)
 {
-public:
-    MessageAnswer show(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons) override
-    {
-        QWidget *window = owner ? owner->window() : nullptr;
-        QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                        programTitle(), displayedMessageText(text),
-                        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                         : QMessageBox::Ok,
-                        window);
-        box.setTextFormat(Qt::PlainText);
-        // A window that stays on top would otherwise still cover its own message.
-        if (window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-            box.setWindowFlag(Qt::WindowStaysOnTopHint);
-        const int answer = box.exec();
-        if (buttons == MessageButtons::Ok)
-            return MessageAnswer::Ok;
-        return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-    }
-};
-
-} // namespace
-
-MessageBoxes &MessageBoxes::system()
-{
-    static QtMessageBoxes boxes;
-    return boxes;
+    QWidget *window = owner ? owner->window() : nullptr;
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+                    programTitle(), displayedMessageText(text),
+                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::Ok,
+                    window);
+    box.setTextFormat(Qt::PlainText);
+    // A window that stays on top would otherwise still cover its own message.
+    if (window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
 QString displayedMessageText(const QString &text)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "seam.h"
-
 #include <QString>
 
 class QWidget;
@@ -20,20 +18,19 @@ public:
     virtual ~MessageBoxes() = default;
     virtual MessageAnswer show(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons) = 0;
 
-    static MessageBoxes &system();
+    // A message with a single OK button.
+    void showMessage(QWidget *owner, const QString &text, MessageIcon icon)
+    {
+        show(owner, text, icon, MessageButtons::Ok);
+    }
 };
 
-// Shows a message with a single OK button.
-inline void showMessage(QWidget *owner, const QString &text, MessageIcon icon)
+// Qt's message boxes.
+class QtMessageBoxes final : public MessageBoxes
 {
-    Seam<MessageBoxes>::get().show(owner, text, icon, MessageButtons::Ok);
-}
-
-// Asks a question; returns the button pressed.
-inline MessageAnswer askQuestion(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons)
-{
-    return Seam<MessageBoxes>::get().show(owner, text, icon, buttons);
-}
+public:
+    MessageAnswer show(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons) override;
+};
 
 // The text a message box displays: a carriage return alone, or CR LF, becomes a line break.
 QString displayedMessageText(const QString &text);

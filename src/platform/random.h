@@ -1,6 +1,6 @@
 #pragma once
 
-#include "seam.h"
+#include <QRandomGenerator>
 
 // The program's one random generator.
 class RandomSource
@@ -10,16 +10,15 @@ public:
     virtual void seedFromClock() = 0;
     // A single-precision r with 0 <= r < 1.
     virtual float next() = 0;
-
-    static RandomSource &system();
 };
 
-inline void seedRandomFromClock()
+// Qt's generator, seeded from the system clock.
+class QtRandomSource final : public RandomSource
 {
-    Seam<RandomSource>::get().seedFromClock();
-}
+public:
+    void seedFromClock() override;
+    float next() override;
 
-inline float drawRandom()
-{
-    return Seam<RandomSource>::get().next();
-}
+private:
+    QRandomGenerator generator{1};
+};

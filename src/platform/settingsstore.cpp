@@ -1,6 +1,6 @@
 #include "settingsstore.h"
 
-#include "log.h"
+#include "core/log.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -38,36 +38,26 @@ bool clearLeftoverLock(const QString &lockPath)
     return true;
 }
 
-class FileSettingsStore final : public SettingsStore
-{
-public:
-    QString value(const QString &key) override
-    {
-        // Reading takes no lock.
-        const QSettings store(QCoreApplication::applicationName());
-        if (store.status() != QSettings::NoError)
-            qCWarning(vestastraLog) << "Cannot read the settings" << store.fileName();
-        return store.value(key).toString();
-    }
-
-    void setValue(const QString &key, const QString &value) override
-    {
-        QSettings store(QCoreApplication::applicationName());
-        if (!clearLeftoverLock(store.fileName() + QLatin1String(".lock"))) {
-            qCWarning(vestastraLog) << "Cannot store the setting" << key << ": the settings are locked";
-            return;
-        }
-        store.setValue(key, value);
-        store.sync();
-        if (store.status() != QSettings::NoError)
-            qCWarning(vestastraLog) << "Cannot store the setting" << key << "in" << store.fileName();
-    }
-};
-
 } // namespace
 
-SettingsStore &SettingsStore::system()
+QString FileSettingsStore::value(const QString &key)
 {
-    static FileSettingsStore store;
-    return store;
+    // Reading takes no lock.
+    const QSettings store(QCoreApplication::applicationName());
+    if (store.status() != QSettings::NoError)
+        qCWarning(vestastraLog) << "Cannot read the settings" << store.fileName();
+    return store.value(key).toString();
+}
+
+void FileSettingsStore::setValue(const QString &key, const QString &value)
+{
+    QSettings store(QCoreApplication::applicationName());
+    if (!clearLeftoverLock(store.fileName() + QLatin1String(".lock"))) {
+        qCWarning(vestastraLog) << "Cannot store the setting" << key << ": the settings are locked";
+        return;
+    }
+    store.setValue(key, value);
+    store.sync();
+    if (store.status() != QSettings::NoError)
+        qCWarning(vestastraLog) << "Cannot store the setting" << key << "in" << store.fileName();
 }

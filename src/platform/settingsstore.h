@@ -1,7 +1,5 @@
 #pragma once
 
-#include "seam.h"
-
 #include <QString>
 
 // The user's settings file of this program, named after the application. Reading and
@@ -14,6 +12,12 @@ public:
     // key is "group/name", as QSettings takes it.
     virtual QString value(const QString &key) = 0;
     virtual void setValue(const QString &key, const QString &value) = 0;
+};
 
-    static SettingsStore &system();
+// The settings file QSettings keeps for the application.
+class FileSettingsStore final : public SettingsStore
+{
+public:
+    QString value(const QString &key) override;
+    void setValue(const QString &key, const QString &value) override;
 };

@@ -1,16 +1,10 @@
 #include "referralsubmission.h"
 
 #include "platform/desktop.h"
-#include "platform/messagebox.h"
 
-QString sendReferral(const Referral &referral, QWidget *owner)
+QString openReferral(Desktop &desktop, const Referral &referral)
 {
-    const QString problem = missingValueProblem(referral);
-    if (!problem.isEmpty()) {
-        showMessage(owner, problem, MessageIcon::Critical);
-        return {};
-    }
     const QString address = referralAddress(referral);
-    openAddress(address);
+    desktop.openAddress(address);
     return address;
 }

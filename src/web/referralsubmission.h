@@ -2,9 +2,8 @@
 
 #include "core/referral.h"
 
-class QWidget;
+class Desktop;
 
-// Sends a referral: either says which value is missing, in a message that belongs to
-// the owner's window, or opens the referral page. Returns the address it opened, or
-// an empty text when it opened none.
-QString sendReferral(const Referral &referral, QWidget *owner);
+// Opens the referral page with the referral's values in its address; returns the
+// address. The referral's checks come first, in the core.
+QString openReferral(Desktop &desktop, const Referral &referral);

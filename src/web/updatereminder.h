@@ -1,4 +1,6 @@
 #pragma once
 
+struct Platform;
+
 // Once per start: after more than fourteen days, offers the update page.
-void remindOfUpdate();
+void remindOfUpdate(const Platform &platform);

@@ -1,10 +1,8 @@
 #pragma once
 
-// Each opens one of the maker's pages in the user's browser.
-void openOnlineHelp();
-void openHomePage();
-void openUpdatePage();
-void openSoftwareCatalogue();
-void openDonatePage();
-void openFullBrandPage();
-void openCoBrandPage();
+#include "core/website.h"
+
+class Desktop;
+
+// Opens one of the maker's pages in the user's browser.
+void openPage(Desktop &desktop, WebPage page);

@@ -1,22 +1,26 @@
 #pragma once
 
-#include "platform/form.h"
+#include "core/website.h"
+#include "fixedwindow.h"
 
-class QPushButton;
+#include <QDialog>
 
-// The About window: the program's name, what it does, and two links. Shown modal.
-class AboutWindow : public Form
+// The About window: the program's name, what it does, and two links. A modal dialog
+// of the window it was opened from; OK (or Enter or Escape) closes it.
+class AboutWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    AboutWindow();
+    explicit AboutWindow(QWidget *parent);
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
+    void setVisible(bool visible) override;
+
+signals:
+    void pageRequested(WebPage page);
 
 private:
     void buildControls();
 
-    QPushButton *okButton = nullptr;
+    WindowFrame frame;
 };

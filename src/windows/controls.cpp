@@ -1,6 +1,6 @@
 #include "controls.h"
 
-#include "platform/picturefile.h"
+#include "picturefile.h"
 #include "twips.h"
 
 #include <QAbstractButton>
@@ -8,7 +8,6 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFrame>
-#include <QHash>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,16 +29,21 @@ namespace controls {
 QFont fontFor(const Style &style)
 {
     // A missing face would send every font built from it through the font
-    // configuration's fallback search; looking once and keeping the default font
-    // instead gives the same face for far less.
-    static QHash<QByteArray, bool> installed;
-    const QByteArray face(style.face);
-    auto known = installed.constFind(face);
-    if (known == installed.constEnd())
-        known = installed.insert(face, QFontDatabase::hasFamily(QString::fromLatin1(face)));
+    // configuration's fallback search; asking once whether the design's two faces are
+    // installed, and keeping the default font where one is not, gives the same face
+    // for far less.
+    static const QStringList installed = [] {
+        QStringList faces;
+        for (const Style &designed : {verdana(0), msSansSerif(0)}) {
+            if (QFontDatabase::hasFamily(QLatin1String(designed.face)))
+                faces << QLatin1String(designed.face);
+        }
+        return faces;
+    }();
+    const QString face = QLatin1String(style.face);
     QFont chosen;
-    if (*known)
-        chosen.setFamilies({QString::fromLatin1(face)});
+    if (installed.contains(face))
+        chosen.setFamilies({face});
     chosen.setPointSizeF(style.points);
     chosen.setBold(style.bold);
     chosen.setUnderline(style.underline);
@@ -138,7 +142,7 @@ QAccessibleInterface *accessibleLinks(const QString &, QObject *object)
 
 } // namespace
 
-Label::Label(QWidget *parent, int labelFlags) : QLabel(parent), flags(labelFlags)
+Label::Label(LabelFlags labelFlags, QWidget *parent) : QLabel(parent), flags(labelFlags)
 {
     if (!isLink())
         return;
@@ -151,7 +155,7 @@ Label::Label(QWidget *parent, int labelFlags) : QLabel(parent), flags(labelFlags
 
 void Label::activate()
 {
-    if (flags & Clickable)
+    if (flags & LabelFlag::Clickable)
         Q_EMIT clicked();
 }
 
@@ -192,15 +196,15 @@ void Button::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
-void Label::setCaption(const QString &caption)
+void Label::setText(const QString &text)
 {
-    setText(caption);
-    if (!(flags & SizedToText))
+    QLabel::setText(text);
+    if (!(flags & LabelFlag::SizedToText))
         return;
     const QRect before = geometry();
     const QSize fitted = sizeHint();
     QRect after(before.topLeft(), fitted);
-    if (flags & Centred) {
+    if (flags & LabelFlag::Centred) {
         if (!centreTwice)
             centreTwice = 2 * before.left() + before.width();
         after.moveLeft((*centreTwice - fitted.width()) / 2);
@@ -219,7 +223,7 @@ void Label::keyPressEvent(QKeyEvent *event)
 {
     const bool activates = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
                            || event->key() == Qt::Key_Space;
-    if ((flags & Clickable) && activates) {
+    if ((flags & LabelFlag::Clickable) && activates) {
         activate();
         return;
     }
@@ -227,19 +231,19 @@ void Label::keyPressEvent(QKeyEvent *event)
 }
 
 Label *label(QWidget *container, const char *name, const QString &caption, QRect place,
-             const Style &style, const QColor &text, int flags, const QColor &background)
+             const Style &style, const QColor &text, LabelFlags flags, const QColor &background)
 {
-    auto *control = new Label(container, flags);
+    auto *control = new Label(flags, container);
     control->setObjectName(QLatin1String(name));
     if (style.face)
         control->setFont(fontFor(style));
     setForeground(control, text);
-    if (!(flags & Transparent) && background.isValid())
+    if (!(flags & LabelFlag::Transparent) && background.isValid())
         setBackground(control, background);
-    control->setAlignment((flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    control->setWordWrap(flags & Wraps);
+    control->setAlignment((flags & LabelFlag::Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    control->setWordWrap(flags.testFlag(LabelFlag::Wraps));
     control->setGeometry(place);
-    control->setCaption(caption);
+    control->setText(caption);
     return control;
 }
 
@@ -308,9 +312,10 @@ public:
 
 } // namespace
 
-QGroupBox *frame(QWidget *container, const char *name, const QString &caption, QRect place,
-                 const Style &style, const QColor &background, const QColor &text)
+QGroupBox *groupBox(QWidget *container, const char *name, const QString &caption, QRect place,
+                    const Style &style, const QColor &background, const QColor &text)
 {
+    // One style for every frame, which Qt needs to outlive them all; it holds no state.
     static FrameStyle frameStyle;
     auto *control = new QGroupBox(caption, container);
     control->setStyle(&frameStyle);
@@ -419,7 +424,7 @@ QPushButton *button(QWidget *container, const char *name, const QString &caption
 QLabel *pictureBox(QWidget *container, const char *name, QRect place)
 {
     // A label of ours, so that it shows when it has the keyboard focus.
-    auto *control = new Label(container, 0);
+    auto *control = new Label({}, container);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     control->setAlignment(Qt::AlignLeft | Qt::AlignTop);

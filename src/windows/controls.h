@@ -19,7 +19,8 @@ class QMenu;
 class QMenuBar;
 
 // The palette and the controls the four windows are built from. Every builder takes
-// the control's name, its container and its place in twips.
+// the control's container and name, and its place as a pixel rectangle made from
+// the design's twips by twips::at.
 namespace controls {
 
 namespace colour {
@@ -64,26 +65,29 @@ QFont fontFor(const Style &style);
 void setBackground(QWidget *control, const QColor &colour);
 void setForeground(QWidget *control, const QColor &colour);
 
-enum LabelFlag {
+enum class LabelFlag {
     Transparent = 0x1,
     Centred = 0x2,
     Wraps = 0x4,
     SizedToText = 0x8,
     Clickable = 0x10,
-    Link = Clickable | 0x20, // clickable, with the link pointer, announced as a link
+    Link = 0x10 | 0x20, // clickable, with the link pointer, announced as a link
 };
+Q_DECLARE_FLAGS(LabelFlags, LabelFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(LabelFlags)
 
 // A caption on a window. A link label is clicked like a hyperlink; a label sized to
-// text takes the size of each new caption, keeping its centre when centred and its
-// left edge otherwise.
+// text takes the size of each new text, keeping its centre when centred and its left
+// edge otherwise.
 class Label : public QLabel
 {
     Q_OBJECT
 
 public:
-    Label(QWidget *parent, int labelFlags);
-    void setCaption(const QString &caption);
-    bool isLink() const { return (flags & Link) == Link; }
+    explicit Label(LabelFlags labelFlags, QWidget *parent = nullptr);
+    // Hides QLabel::setText, so that a label sized to its text fits each new one.
+    void setText(const QString &text);
+    bool isLink() const { return flags.testFlags(LabelFlag::Link); }
     // What a click does, for the keyboard and for assistive tools.
     void activate();
 
@@ -96,7 +100,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int flags;
+    LabelFlags flags;
     // Twice the x of the centre a centred label keeps, taken from its first place:
     // each new caption is centred on it, so no rounding adds up from one to the next.
     std::optional<int> centreTwice;
@@ -122,10 +126,10 @@ QCursor linkCursor();
 
 
 Label *label(QWidget *container, const char *name, const QString &caption, QRect place,
-              const Style &style, const QColor &text, int flags, const QColor &background = {});
+             const Style &style, const QColor &text, LabelFlags flags, const QColor &background = {});
 QFrame *panel(QWidget *container, const char *name, QRect place, const QColor &background);
-QGroupBox *frame(QWidget *container, const char *name, const QString &caption, QRect place,
-                 const Style &style, const QColor &background, const QColor &text);
+QGroupBox *groupBox(QWidget *container, const char *name, const QString &caption, QRect place,
+                    const Style &style, const QColor &background, const QColor &text);
 QLineEdit *textBox(QWidget *container, const char *name, const QString &text, QRect place);
 // A read-only, scrolling box for a reading's long text, which cannot be copied out.
 QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place);

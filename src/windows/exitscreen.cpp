@@ -1,14 +1,10 @@
 #include "exitscreen.h"
 
-#include "core/captions.h"
 #include "core/programinfo.h"
 #include "core/website.h"
 #include "keyfilter.h"
 #include "platform/messagebox.h"
-#include "platform/random.h"
 #include "twips.h"
-#include "web/referralsubmission.h"
-#include "web/webcommands.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -85,21 +81,21 @@ private:
 
 } // namespace
 
-ExitScreen::ExitScreen() : Form("frmNagScreen2", twips::size({11115, 4725}), false)
+ExitScreen::ExitScreen(MessageBoxes &messageBoxes, const QString &supportMessage, QWidget *parent)
+    : FixedWindow("frmNagScreen2", {11115, 4725}, MenuBar::None, parent), messages(messageBoxes)
 {
     setBackground(clientArea(), Qt::white);
     setFont(fontFor(msSansSerif(8.25)));
-    buildControls();
+    // Stays above other windows from the first.
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    buildControls(supportMessage);
     bindCommands();
 }
 
-void ExitScreen::onLoad()
+void ExitScreen::closeEvent(QCloseEvent *event)
 {
-    seedRandomFromClock();
-    const int number = std::clamp(int(drawRandom() * 4), 0, 3);
-    supportLabel->setCaption(captions::supportMessage(number));
-    // Stays above other windows from now on; showing it stays with whoever shows it.
-    setWindowFlag(Qt::WindowStaysOnTopHint);
+    FixedWindow::closeEvent(event);
+    emit exitRequested();
 }
 
 Referral ExitScreen::referral() const
@@ -118,29 +114,28 @@ void ExitScreen::bindCommands()
         new Placeholder(box, QLatin1String(text));
 
     for (QLineEdit *box : {emailEdit, friendEmailEdit}) {
-        KeyFilter::install(box, [box](int code) {
+        KeyFilter::install(box, [this, box](int code) {
             if (code != ' ')
                 return code;
-            showMessage(box, QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
+            messages.showMessage(box, QStringLiteral("Email Address Cannot Contain Space"), MessageIcon::Critical);
             box->setFocus();
             return 0;
         });
     }
     connect(submitButton, &QPushButton::clicked, this, &ExitScreen::submit);
     connect(homePageButton, &QPushButton::clicked, this, &ExitScreen::homePageButtonClicked);
-    connect(catalogueLink, &Label::clicked, this, openSoftwareCatalogue);
-    connect(exitButton, &QPushButton::clicked, this, &ExitScreen::exitRequested);
+    connect(catalogueLink, &Label::clicked, this, [this] { emit pageRequested(WebPage::SoftwareCatalogue); });
+    // Exit closes the window, as its close box does: either way the user asks to end.
+    connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void ExitScreen::submit()
 {
     const Referral values = trimmed(referral());
-    const QString problem = emailProblem(values.email, values.friendEmail);
-    if (!problem.isEmpty()) {
-        showMessage(this, problem, MessageIcon::Critical);
-        return;
-    }
-    sendReferral(values, this);
+    if (const std::optional<QString> problem = referralProblem(values))
+        messages.showMessage(this, *problem, MessageIcon::Critical);
+    else
+        emit referralRequested(values);
 }
 
 // A check box used as a link: each click opens the home page once and the box
@@ -150,10 +145,10 @@ void ExitScreen::homePageButtonClicked()
     if (!homePageButton->isChecked())
         return;
     homePageButton->setChecked(false);
-    openHomePage();
+    emit pageRequested(WebPage::HomePage);
 }
 
-void ExitScreen::buildControls()
+void ExitScreen::buildControls(const QString &supportMessage)
 {
     QWidget *window = clientArea();
     const QColor text = colour::buttonText;
@@ -164,9 +159,9 @@ void ExitScreen::buildControls()
     icon->setAlignment(Qt::AlignCenter);
     icon->setAccessibleName(programTitle());
     label(window, "Label1", programTitleWithVersion(), at(1080, 240, 4275, 435), msSansSerif(18), text,
-          Transparent | SizedToText);
-    supportLabel = label(window, "Label2", captions::supportMessage(1), at(120, 840, 6975, 1095),
-                         verdana(9.75, true), text, Transparent | Wraps);
+          LabelFlag::Transparent | LabelFlag::SizedToText);
+    label(window, "Label2", supportMessage, at(120, 840, 6975, 1095), verdana(9.75, true), text,
+          LabelFlag::Transparent | LabelFlag::Wraps);
 
     homePageButton = button(window, "Check1", QStringLiteral("Yes! Take me to %1 now").arg(website::mainHost()),
                             at(30, 2040, 7185, 555), verdana(14.25));
@@ -176,8 +171,8 @@ void ExitScreen::buildControls()
     setForeground(homePageButton, colour::blue);
     exitButton = button(window, "cmdClose", QStringLiteral("E&xit"), at(6000, 2760, 1245, 375), windowFont);
 
-    QGroupBox *referralFrame = frame(window, "Frame2", QStringLiteral("Refer A Friend"),
-                                     at(120, 3240, 7065, 1455), verdana(9.75, true), colour::navy, Qt::white);
+    QGroupBox *referralFrame = groupBox(window, "Frame2", QStringLiteral("Refer A Friend"),
+                                        at(120, 3240, 7065, 1455), verdana(9.75, true), colour::navy, Qt::white);
     nameEdit = textBox(referralFrame, "txtName", QLatin1String(placeholders::name), at(85, 360, 3375, 285));
     emailEdit = textBox(referralFrame, "txtEmail", QLatin1String(placeholders::email), at(3600, 360, 3375, 285));
     friendNameEdit = textBox(referralFrame, "txtFriendName", QLatin1String(placeholders::friendName),
@@ -201,16 +196,16 @@ void ExitScreen::buildControls()
     messageEdit->setFont(fontFor(windowFont));
     messageEdit->setAccessibleName(QLatin1String(placeholders::message));
 
-    QGroupBox *catalogueFrame = frame(window, "Frame6", QStringLiteral("Download More Free Software"),
-                                      at(7320, 120, 3735, 4575), verdana(9.75, true), colour::navy, Qt::white);
+    QGroupBox *catalogueFrame = groupBox(window, "Frame6", QStringLiteral("Download More Free Software"),
+                                         at(7320, 120, 3735, 4575), verdana(9.75, true), colour::navy, Qt::white);
     label(catalogueFrame, "Label3",
           QStringLiteral("We make many more free programs for astrology, psychic readings, tarot, "
                          "numerology and the occult, each one as simple to use as this one.\n\n"
                          "Try them for yourself, and share them with your friends and family!"),
-          at(120, 360, 3495, 3855), verdana(9), Qt::white, Transparent | Wraps);
+          at(120, 360, 3495, 3855), verdana(9), Qt::white, LabelFlag::Transparent | LabelFlag::Wraps);
     catalogueLink = label(catalogueFrame, "lblGoToHome", QStringLiteral("See our free software catalogue"),
                           at(75, 4250, 3585, 210), verdana(9, true, true), colour::yellow,
-                          Link | Transparent | SizedToText);
+                          LabelFlag::Link | LabelFlag::Transparent | LabelFlag::SizedToText);
 
     setTabChain({exitButton, homePageButton, icon, nameEdit, submitButton, emailEdit, friendEmailEdit, friendNameEdit,
                  messageEdit, catalogueLink});

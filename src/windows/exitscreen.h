@@ -2,36 +2,42 @@
 
 #include "controls.h"
 #include "core/referral.h"
-#include "platform/form.h"
+#include "core/website.h"
+#include "fixedwindow.h"
 
+class MessageBoxes;
 class QLineEdit;
 class QPlainTextEdit;
 
 // The exit screen: a word of support, links to the maker's site and the
-// refer-a-friend form. It stays above other windows; closing it ends the program.
-class ExitScreen : public Form
+// refer-a-friend form, whose checks it makes itself. It stays above other windows;
+// closing it, by its close box or its Exit button, is the user's asking to end.
+class ExitScreen : public FixedWindow
 {
     Q_OBJECT
 
 public:
-    ExitScreen();
-
-    void onLoad() override;
+    ExitScreen(MessageBoxes &messages, const QString &supportMessage, QWidget *parent = nullptr);
 
     // What the refer-a-friend form holds, the message's line breaks as CR LF.
     Referral referral() const;
 
 signals:
-    // The user pressed Exit.
+    void pageRequested(WebPage page);
+    // The user sent a referral that passed every check; its values trimmed of spaces.
+    void referralRequested(const Referral &referral);
     void exitRequested();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
-    void buildControls();
+    void buildControls(const QString &supportMessage);
     void bindCommands();
     void submit();
     void homePageButtonClicked();
 
-    controls::Label *supportLabel = nullptr;
+    MessageBoxes &messages;
     QPushButton *homePageButton = nullptr;
     QPushButton *exitButton = nullptr;
     QLineEdit *nameEdit = nullptr;

@@ -3,7 +3,6 @@
 #include "keyfilter.h"
 #include "platform/messagebox.h"
 #include "twips.h"
-#include "web/webcommands.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,12 +17,14 @@
 using namespace controls;
 using twips::at;
 
-InputWindow::InputWindow() : MenusAndOffersWindow("frmMain", {7455, 4455})
+InputWindow::InputWindow(MessageBoxes &messageBoxes, QWidget *parent)
+    : MenusAndOffersWindow("frmMain", {7455, 4455}, parent), messages(messageBoxes)
 {
     setBackground(clientArea(), colour::maroon);
     setForeground(clientArea(), Qt::white);
     setFont(fontFor(verdana(8.25)));
     buildControls();
+    fillDateLists();
     buildMenus();
     bindCommands();
 }
@@ -39,13 +40,13 @@ void InputWindow::buildControls()
                                       "people of different zodiac signs. Enter your date of birth and know "
                                       "how to make your fashion statement!"),
                        at(60, 720, 7335, 735), verdana(8.25, true), colour::darkRed,
-                       Clickable | Centred | Wraps, face);
+                       LabelFlag::Clickable | LabelFlag::Centred | LabelFlag::Wraps, face);
 
-    QGroupBox *details = frame(window, "fraName", QStringLiteral("Please Fill In The Below Details:"),
-                               at(0, 1440, 7455, 2205), verdana(8.25, true), colour::maroon, Qt::white);
-    QGroupBox *names = frame(details, "Frame1", QStringLiteral("Name"), at(120, 240, 7245, 1005),
-                             verdana(8.25, true), face, colour::maroon);
-    const int nameCaption = Transparent | SizedToText;
+    QGroupBox *details = groupBox(window, "fraName", QStringLiteral("Please Fill In The Below Details:"),
+                                  at(0, 1440, 7455, 2205), verdana(8.25, true), colour::maroon, Qt::white);
+    QGroupBox *names = groupBox(details, "Frame1", QStringLiteral("Name"), at(120, 240, 7245, 1005),
+                                verdana(8.25, true), face, colour::maroon);
+    const LabelFlags nameCaption = LabelFlag::Transparent | LabelFlag::SizedToText;
     label(names, "Label1", QStringLiteral(" First Name"), at(1110, 240, 795, 195),
           msSansSerif(8.25), colour::maroon, nameCaption);
     label(names, "Label4", QStringLiteral("Middle Name"), at(3150, 240, 1095, 195),
@@ -62,8 +63,8 @@ void InputWindow::buildControls()
         setForeground(box, Qt::white);
     }
 
-    QGroupBox *birthDate = frame(details, "fraBirthDay", QStringLiteral("Date Of Birth"),
-                                 at(120, 1440, 4005, 645), verdana(8.25, true), face, colour::maroon);
+    QGroupBox *birthDate = groupBox(details, "fraBirthDay", QStringLiteral("Date Of Birth"),
+                                    at(120, 1440, 4005, 645), verdana(8.25, true), face, colour::maroon);
     monthList = dropDownList(birthDate, "cboMonth", at(120, 240, 1455, 315));
     dayList = dropDownList(birthDate, "cboDate", at(1800, 240, 855, 315));
     yearList = dropDownList(birthDate, "cboYear", at(2880, 240, 975, 315));
@@ -75,7 +76,7 @@ void InputWindow::buildControls()
     readingButton = button(details, "cmdNext", QStringLiteral("Get My Vestastra Reading"),
                            at(4200, 1440, 3165, 645), verdana(8.25, true));
 
-    buildOffers(at(0, 3600, 7455, 855), Qt::white, at(240, 160, 6825, 615), Centred);
+    buildOffers(at(0, 3600, 7455, 855), Qt::white, at(240, 160, 6825, 615), LabelFlag::Centred);
 
     // Below the visible client area: reached only from the keyboard.
     exitButton = button(window, "cmdExit", QStringLiteral("E&xit"), at(5040, 5640, 2085, 315));
@@ -116,10 +117,10 @@ void InputWindow::buildMenus()
 void InputWindow::bindCommands()
 {
     for (QLineEdit *box : {firstNameEdit, middleNameEdit, lastNameEdit}) {
-        KeyFilter::install(box, [box](int code) {
+        KeyFilter::install(box, [this, box](int code) {
             const int accepted = filterNameCharacter(code);
             if (accepted == 0)
-                showMessage(box, QStringLiteral("Please Enter Only Alphabet"), MessageIcon::Information);
+                messages.showMessage(box, QStringLiteral("Please Enter Only Alphabet"), MessageIcon::Information);
             return accepted;
         });
     }
@@ -128,13 +129,13 @@ void InputWindow::bindCommands()
     // chooses the entry through the accessibility bus gets its answer at once, not
     // once the box has closed.
     connect(readingEntry, &QAction::triggered, this, &InputWindow::requestReading, Qt::QueuedConnection);
-    // Closing the window is how the user leaves: the program's flow then brings up the exit screen.
+    // Exit closes the window, as its close box does: either way the user asks to leave.
     connect(exitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(exitEntry, &QAction::triggered, this, [this] { exitButton->click(); });
-    connect(introLabel, &Label::clicked, this, openFullBrandPage);
+    connect(introLabel, &Label::clicked, this, [this] { emit pageRequested(WebPage::FullBrandPage); });
 }
 
-void InputWindow::onLoad()
+void InputWindow::fillDateLists()
 {
     // Each list is filled in one go: item by item would notify its view every time.
     QStringList days;
@@ -144,7 +145,7 @@ void InputWindow::onLoad()
     for (int month = 1; month <= 12; ++month)
         months << QLocale::c().standaloneMonthName(month);
     QStringList years;
-    for (int year = 1900; year <= 2050; ++year)
+    for (int year = firstListedYear; year <= lastListedYear; ++year)
         years << QString::number(year);
     dayList->addItems(days);
     monthList->addItems(months);
@@ -156,9 +157,8 @@ void InputWindow::onLoad()
 
 Entries InputWindow::entries() const
 {
-    return {firstNameEdit->text(), lastNameEdit->text(),   dayList->currentText(),
-            monthList->currentText(), yearList->currentText(), monthList->currentIndex(),
-            dayList->currentIndex()};
+    return {firstNameEdit->text(), lastNameEdit->text(),
+            BirthDate{monthList->currentIndex(), dayList->currentIndex(), yearList->currentIndex()}};
 }
 
 void InputWindow::requestReading()
@@ -172,7 +172,7 @@ void InputWindow::requestReading()
 
 void InputWindow::showProblem(const EntryProblem &problem)
 {
-    showMessage(this, problem.message, MessageIcon::Information);
+    messages.showMessage(this, problem.message, MessageIcon::Information);
     QWidget *focus = nullptr;
     switch (problem.focus) {
     case EntryField::FirstName: focus = firstNameEdit; break;

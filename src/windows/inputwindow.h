@@ -3,18 +3,18 @@
 #include "core/entryrules.h"
 #include "menusandofferswindow.h"
 
+class MessageBoxes;
 class QComboBox;
 class QLineEdit;
 
-// The input window: the user's names and date of birth, and the reading command.
+// The input window: the user's names and date of birth, and the reading command. It
+// checks the entries itself, telling the user of the first problem.
 class InputWindow : public MenusAndOffersWindow
 {
     Q_OBJECT
 
 public:
-    InputWindow();
-
-    void onLoad() override;
+    explicit InputWindow(MessageBoxes &messages, QWidget *parent = nullptr);
 
     // What the user has entered, as it stands.
     Entries entries() const;
@@ -25,12 +25,14 @@ signals:
 
 private:
     void buildControls();
+    void fillDateLists();
     void buildMenus();
     void bindCommands();
     void requestReading();
     // Tells the user the problem and puts the focus where it lies.
     void showProblem(const EntryProblem &problem);
 
+    MessageBoxes &messages;
     QLineEdit *firstNameEdit = nullptr;
     QLineEdit *middleNameEdit = nullptr;
     QLineEdit *lastNameEdit = nullptr;

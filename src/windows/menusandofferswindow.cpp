@@ -1,21 +1,18 @@
 #include "menusandofferswindow.h"
 
-#include "aboutwindow.h"
 #include "core/captions.h"
-#include "platform/forms.h"
 #include "twips.h"
-#include "web/webcommands.h"
 
 #include <QAction>
-#include <QEvent>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 
 using namespace controls;
 
-MenusAndOffersWindow::MenusAndOffersWindow(const char *name, QSize clientTwips)
-    : Form(name, twips::size(clientTwips), true)
+MenusAndOffersWindow::MenusAndOffersWindow(const char *name, QSize clientTwips, QWidget *parent)
+    : FixedWindow(name, clientTwips, MenuBar::Shown, parent)
 {
 }
 
@@ -23,20 +20,22 @@ void MenusAndOffersWindow::buildBanner(QRect banner, QRect forum)
 {
     QFrame *bannerPanel = panel(clientArea(), "Frame2", banner, colour::buttonFace);
     forumLink = label(bannerPanel, "Label61", captions::forumPromotion(), forum, verdana(9, true, true),
-                      colour::purple, Link | Transparent | Centred);
-    connect(forumLink, &Label::clicked, this, openHomePage);
+                      colour::purple, LabelFlag::Link | LabelFlag::Transparent | LabelFlag::Centred);
+    opens(forumLink, &Label::clicked, WebPage::HomePage);
 }
 
-void MenusAndOffersWindow::buildOffers(QRect panelPlace, const QColor &panelText, QRect offers, int alignment)
+void MenusAndOffersWindow::buildOffers(QRect panelPlace, const QColor &panelText, QRect offers,
+                                       LabelFlags alignment)
 {
     const QColor face = colour::buttonFace;
     offerPanel = panel(clientArea(), "Frame5", panelPlace, face);
     setForeground(offerPanel, panelText);
     const Style offer = verdana(8.25, true, true);
+    const LabelFlags offerFlags = LabelFlag::Link | LabelFlag::Wraps | alignment;
     coBrandOffer = label(offerPanel, "lblCobrand", captions::coBrandOffer(), offers, offer, colour::purple,
-                         Link | Wraps | alignment, face);
+                         offerFlags, face);
     fullBrandOffer = label(offerPanel, "lblFullBrand", captions::fullBrandOffer(), offers, offer, colour::purple,
-                           Link | Wraps | alignment, face);
+                           offerFlags, face);
     // By design the co-branding offer is in front: with the start-up draw (the
     // fully-branded offer in front for 2, 4 and 6, the co-branding one for 1, 3 and 5,
     // the design for 7) each offer is then seen in half of all starts.
@@ -44,8 +43,8 @@ void MenusAndOffersWindow::buildOffers(QRect panelPlace, const QColor &panelText
     showFrontOfferOnly();
     coBrandOffer->installEventFilter(this);
     fullBrandOffer->installEventFilter(this);
-    connect(coBrandOffer, &Label::clicked, this, openCoBrandPage);
-    connect(fullBrandOffer, &Label::clicked, this, openFullBrandPage);
+    opens(coBrandOffer, &Label::clicked, WebPage::CoBrandPage);
+    opens(fullBrandOffer, &Label::clicked, WebPage::FullBrandPage);
 }
 
 void MenusAndOffersWindow::bringOfferToFront(FrontOffer offer)
@@ -66,7 +65,13 @@ bool MenusAndOffersWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ZOrderChange)
         showFrontOfferOnly();
-    return Form::eventFilter(watched, event);
+    return FixedWindow::eventFilter(watched, event);
+}
+
+void MenusAndOffersWindow::closeEvent(QCloseEvent *event)
+{
+    FixedWindow::closeEvent(event);
+    emit exitRequested();
 }
 
 void MenusAndOffersWindow::showFrontOfferOnly()
@@ -82,18 +87,14 @@ void MenusAndOffersWindow::buildHelpMenus(const char *firstSeparator, const char
                                           const QString &updateCaption)
 {
     QMenu *help = menuTitle(menuBar(), "mnuHelp", QStringLiteral("&Help"));
-    connect(menuEntry(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, this,
-            openOnlineHelp);
-    connect(menuEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, this,
-            openHomePage);
+    opens(menuEntry(help, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered, WebPage::OnlineHelp);
+    opens(menuEntry(help, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered, WebPage::HomePage);
     menuSeparator(help, firstSeparator);
-    connect(menuEntry(help, "mnuUpdate", updateCaption), &QAction::triggered, this, openUpdatePage);
+    opens(menuEntry(help, "mnuUpdate", updateCaption), &QAction::triggered, WebPage::UpdatePage);
     menuSeparator(help, secondSeparator);
     connect(menuEntry(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
-            [this] { Forms::showModal<AboutWindow>(this); }, Qt::QueuedConnection);
-
-    connect(menuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, this,
-            openDonatePage);
-    connect(menuEntry(menuBar(), "mnumakemoney", QStringLiteral("Make Money &Online")), &QAction::triggered,
-            this, openFullBrandPage);
+            &MenusAndOffersWindow::aboutRequested);
+    opens(menuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, WebPage::DonatePage);
+    opens(menuEntry(menuBar(), "mnumakemoney", QStringLiteral("Make Money &Online")), &QAction::triggered,
+          WebPage::FullBrandPage);
 }

@@ -18,9 +18,9 @@ using twips::at;
 
 namespace {
 
-constexpr int headingFlags = Transparent | SizedToText;
+constexpr LabelFlags headingFlags = LabelFlag::Transparent | LabelFlag::SizedToText;
 constexpr Style headingStyle = verdana(8.25, true, true);
-constexpr int scaleFlags = Centred | Wraps;
+constexpr LabelFlags scaleFlags = LabelFlag::Centred | LabelFlag::Wraps;
 
 Label *heading(QWidget *page, const char *name, const char *caption, QRect place)
 {
@@ -30,7 +30,7 @@ Label *heading(QWidget *page, const char *name, const char *caption, QRect place
 Label *sunSignValue(QWidget *page, const char *name, QRect place)
 {
     return label(page, name, {}, place, verdana(8.25, true), colour::buttonFace,
-                 Transparent | Centred | SizedToText);
+                 LabelFlag::Transparent | LabelFlag::Centred | LabelFlag::SizedToText);
 }
 
 Label *fashionValue(QWidget *page, const char *name, QRect place)
@@ -61,7 +61,7 @@ QFrame *pageFrame(QTabWidget *tabs, const char *name, const QString &caption)
 
 } // namespace
 
-ReadingWindow::ReadingWindow() : MenusAndOffersWindow("frmDisplay", {8295, 7575})
+ReadingWindow::ReadingWindow(QWidget *parent) : MenusAndOffersWindow("frmDisplay", {8295, 7575}, parent)
 {
     setBackground(clientArea(), colour::darkGrey);
     setForeground(clientArea(), Qt::black);
@@ -89,7 +89,7 @@ void ReadingWindow::buildControls()
     buildFashionPage(pageFrame(tabs, "Frame3", QStringLiteral("Fashion Profile")));
     tabs->setCurrentIndex(0);
 
-    buildOffers(at(0, 6840, 8295, 735), Qt::black, at(120, 100, 6105, 615), 0);
+    buildOffers(at(0, 6840, 8295, 735), Qt::black, at(120, 100, 6105, 615), {});
     backButton = button(offerPanel, "cmdBack", QStringLiteral("&Back"), at(6840, 240, 1215, 375), verdana(8.25, true));
 
     // Tab reaches the tab control through its tab strip. The control itself stands just
@@ -104,7 +104,7 @@ void ReadingWindow::buildSunSignPage(QWidget *page)
 {
     heading(page, "Label15", "Your Sun Sign", at(682, 390, 1350, 195));
     signName = label(page, "lblSunSign", {}, at(795, 720, 1125, 240), verdana(9.75, true), colour::orange,
-                     Transparent | Centred | SizedToText);
+                     LabelFlag::Transparent | LabelFlag::Centred | LabelFlag::SizedToText);
     heading(page, "Label23", "Lucky Number", at(6285, 390, 1395, 195));
     luckyNumbers = sunSignValue(page, "lblSunSignNumber", at(6472, 743, 1020, 195));
     heading(page, "Label11", "Element", at(960, 1560, 795, 195));
@@ -154,28 +154,28 @@ void ReadingWindow::buildMenus()
 
     connect(backButton, &QPushButton::clicked, this, &ReadingWindow::backRequested);
     connect(backEntry, &QAction::triggered, this, [this] { backButton->click(); });
-    // Closing the window is how the user leaves: the program's flow then brings up the exit screen.
+    // Exit closes the window, as its close box does: either way the user asks to leave.
     connect(exitEntry, &QAction::triggered, this, &QWidget::close);
 }
 
 void ReadingWindow::showReading(const SignProfile &sign, const QPixmap &picture)
 {
-    signName->setCaption(sign.name);
-    element->setCaption(sign.element);
-    luckyNumbers->setCaption(sign.luckyNumbers);
-    luckyDay->setCaption(sign.luckyDay);
-    compatibility->setCaption(sign.compatibility);
-    birthStone->setCaption(sign.birthStone);
+    signName->setText(sign.name);
+    element->setText(sign.element);
+    luckyNumbers->setText(sign.luckyNumbers);
+    luckyDay->setText(sign.luckyDay);
+    compatibility->setText(sign.compatibility);
+    birthStone->setText(sign.birthStone);
     positiveTraits->setPlainText(sign.positiveTraits);
     negativeTraits->setPlainText(sign.negativeTraits);
     signPicture->setPixmap(picture);
     signPicture->setAccessibleName(sign.name);
-    boldness->setCaption(sign.boldness);
-    traditional->setCaption(sign.traditional);
-    colorful->setCaption(sign.colorful);
-    customMade->setCaption(sign.customMade);
-    frilly->setCaption(sign.frilly);
-    preferredColors->setCaption(sign.preferredColors);
-    undesirableColors->setCaption(sign.undesirableColors);
+    boldness->setText(sign.boldness);
+    traditional->setText(sign.traditional);
+    colorful->setText(sign.colorful);
+    customMade->setText(sign.customMade);
+    frilly->setText(sign.frilly);
+    preferredColors->setText(sign.preferredColors);
+    undesirableColors->setText(sign.undesirableColors);
     fashionCharacteristics->setPlainText(sign.fashionCharacteristics);
 }

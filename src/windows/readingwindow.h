@@ -15,7 +15,7 @@ class ReadingWindow : public MenusAndOffersWindow
     Q_OBJECT
 
 public:
-    ReadingWindow();
+    explicit ReadingWindow(QWidget *parent = nullptr);
 
     // Fills both tabs with the sign's reading and its picture.
     void showReading(const SignProfile &sign, const QPixmap &picture);

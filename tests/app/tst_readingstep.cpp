@@ -1,4 +1,3 @@
-#include "app/readingstep.h"
 #include "core/signcatalogue.h"
 #include "core/sunsign.h"
 #include "support/testsupport.h"
@@ -6,7 +5,7 @@
 #include "windows/exitscreen.h"
 #include "windows/inputwindow.h"
 #include "windows/readingwindow.h"
-#include "windows/signpicturelist.h"
+#include "windows/signpicture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,7 +28,7 @@ QImage shownPicture(const ReadingWindow &reading)
 
 QImage listPicture(int number)
 {
-    return SignPictureList().picture(number, qApp->devicePixelRatio()).toImage();
+    return signPicture(number, qApp->devicePixelRatio()).toImage();
 }
 
 QString boxText(const ReadingWindow &reading, const char *name)
@@ -111,7 +110,6 @@ private Q_SLOTS:
         verifyShowsSign(reading, "Leo");
         QVERIFY(reading.isVisible());
         QVERIFY(!input->isVisible());
-        QVERIFY(!Forms::load<StartUp>().isVisible());
         QVERIFY(platform->messages.shown.isEmpty());
     }
 
@@ -125,14 +123,14 @@ private Q_SLOTS:
     void backThenJanuaryFirstReplacesEveryField()
     {
         readingFor(21, 7);
-        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
+        control<QPushButton>(program().readingWindow(), "cmdBack")->click();
         verifyShowsSign(readingFor(1, 1), "Capricorn");
     }
 
     void namesAndYearsDoNotChangeTheReading()
     {
         verifyShowsSign(readingFor(5, 3, 1901), "Pisces");
-        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
+        control<QPushButton>(program().readingWindow(), "cmdBack")->click();
         verifyShowsSign(askForReading(*input, 5, 3, 2050, QStringLiteral("ZED"), QStringLiteral("QUINN")), "Pisces");
     }
 
@@ -146,11 +144,10 @@ private Q_SLOTS:
         QCOMPARE(control<QComboBox>(input, "cboDate")->currentText(), QStringLiteral("14"));
         QCOMPARE(control<QComboBox>(input, "cboMonth")->currentText(), QStringLiteral("February"));
         QCOMPARE(control<QComboBox>(input, "cboYear")->currentText(), QStringLiteral("1975"));
-        QVERIFY(!Forms::find<ReadingWindow>());
+        QVERIFY(!findWindow<ReadingWindow>());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(shown.isNull());
-        QVERIFY(Forms::find<ExitScreen>() && !Forms::find<ExitScreen>()->isVisible());
-        QVERIFY(!Forms::load<StartUp>().isVisible());
+        QVERIFY(findWindow<ExitScreen>() && !findWindow<ExitScreen>()->isVisible());
     }
 
     void nextReadingStartsOnTheFirstTab()
@@ -168,17 +165,17 @@ private Q_SLOTS:
         choose(control<QAction>(input, "mnuNext"));
         QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Please Enter Your First Name")});
         askForReading(*input, 22, 12, 1999);
-        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
+        control<QPushButton>(program().readingWindow(), "cmdBack")->click();
         choose(control<QAction>(input, "mnuNext"));
-        QCOMPARE(control<Label>(Forms::load<ReadingWindow>(), "lblSunSign")->text(), QStringLiteral("Capricorn"));
+        QCOMPARE(control<Label>(program().readingWindow(), "lblSunSign")->text(), QStringLiteral("Capricorn"));
     }
 
     void firstReadingLoadsTheExitScreenHidden()
     {
         platform->random.draws = {0.9f};
-        QVERIFY(!Forms::find<ExitScreen>());
+        QVERIFY(!findWindow<ExitScreen>());
         readingFor(1, 5);
-        ExitScreen *exitScreen = Forms::find<ExitScreen>();
+        ExitScreen *exitScreen = findWindow<ExitScreen>();
         QVERIFY(exitScreen && !exitScreen->isVisible());
         QCOMPARE(control<Label>(exitScreen, "Label2")->text(), design::supportMessage(3));
     }
@@ -195,21 +192,18 @@ private Q_SLOTS:
     {
         QFETCH(int, monthIndex);
         QFETCH(int, dayIndex);
-        ReadingStep step;
-        const Entries unmatched{QStringLiteral("ANN"), QStringLiteral("LEE"), QStringLiteral("1"),
-                                QStringLiteral("January"), QStringLiteral("1990"), monthIndex, dayIndex};
+        const Entries unmatched{QStringLiteral("ANN"), QStringLiteral("LEE"), {monthIndex, dayIndex, 90}};
         Entries leo = unmatched;
-        leo.monthIndex = 6;
-        leo.dayIndex = 25;
+        leo.birthDate = {6, 25, 90};
 
-        step.showReading(unmatched);
-        QCOMPARE(shownShortFields(Forms::load<ReadingWindow>()), QStringList(13));
-        QVERIFY(Forms::load<ReadingWindow>().isVisible());
-        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
-        step.showReading(leo);
-        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
-        step.showReading(unmatched);
-        verifyShowsSign(Forms::load<ReadingWindow>(), "Leo");
+        program().showReading(unmatched);
+        QCOMPARE(shownShortFields(program().readingWindow()), QStringList(13));
+        QVERIFY(program().readingWindow().isVisible());
+        control<QPushButton>(program().readingWindow(), "cmdBack")->click();
+        program().showReading(leo);
+        control<QPushButton>(program().readingWindow(), "cmdBack")->click();
+        program().showReading(unmatched);
+        verifyShowsSign(program().readingWindow(), "Leo");
     }
 
 };

@@ -113,8 +113,7 @@ private Q_SLOTS:
         QFETCH(QString, year);
         QFETCH(QString, message);
         QFETCH(int, focus);
-        const Entries entries{first, last, day ? QString::number(day) : QString(),
-                              month ? QStringLiteral("Month") : QString(), year, month - 1, day - 1};
+        const Entries entries{first, last, {month - 1, day - 1, year.isEmpty() ? -1 : year.toInt() - 1900}};
         const std::optional<EntryProblem> problem = checkEntries(entries);
         QCOMPARE(problem ? problem->message : QString(), message);
         QCOMPARE(problem ? int(problem->focus) : int(EntryField::None), focus);

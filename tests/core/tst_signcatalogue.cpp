@@ -1,4 +1,5 @@
 #include "core/signcatalogue.h"
+#include "core/signpictures.h"
 #include "support/design.h"
 
 #include <QTest>
@@ -44,6 +45,16 @@ private Q_SLOTS:
                                 sign.undesirableColors};
         QCOMPARE(shown, expected.shortFields());
         QCOMPARE(sign.pictureIndex, expected.picture);
+    }
+
+    // Pictures are keyed by the sign's name, numbered in catalogue order.
+    void pictureKeys()
+    {
+        for (const design::Sign &sign : design::signs)
+            QCOMPARE(signPictureKey(sign.picture), QLatin1String(sign.name) + QLatin1String(".jpg"));
+        for (int outside : {0, 13})
+            QVERIFY(signPictureKey(outside).isEmpty() && signPictureResource(outside, false).isEmpty());
+        QCOMPARE(signPictureResource(5, true), QStringLiteral(":/signs/Leo@2x.jpg"));
     }
 
     void findsByExactName_data()

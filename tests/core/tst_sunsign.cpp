@@ -37,7 +37,7 @@ private Q_SLOTS:
         QFETCH(int, month);
         QFETCH(int, day);
         QFETCH(QString, sign);
-        const std::optional<QLatin1String> found = sunSignAt(month - 1, day - 1);
+        const std::optional<QLatin1String> found = signFor({month - 1, day - 1, 90});
         QVERIFY(found);
         QCOMPARE(QString(*found), sign);
     }
@@ -59,7 +59,7 @@ private Q_SLOTS:
     {
         QFETCH(int, monthIndex);
         QFETCH(int, dayIndex);
-        QVERIFY(!sunSignAt(monthIndex, dayIndex));
+        QVERIFY(!signFor({monthIndex, dayIndex, 90}));
     }
 };
 

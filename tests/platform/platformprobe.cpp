@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
         QCoreApplication::setApplicationName(QString::fromLocal8Bit(argv[1]));
     const QByteArray option = argc > 2 ? argv[2] : "";
     if (option == "--draw") {
-        RandomSource &random = RandomSource::system();
+        QtRandomSource random;
         random.seedFromClock();
         std::printf("%.9f\n", double(random.next()));
         return 0;
@@ -31,9 +31,10 @@ int main(int argc, char *argv[])
             std::puts(path.toLocal8Bit().constData());
         return 0;
     }
-    const bool another = InstanceGuard::system().anotherIsRunning();
+    KernelLockGuard guard;
+    const bool another = guard.anotherIsRunning();
     if (!another && option == "--store") {
-        SettingsStore &store = SettingsStore::system();
+        FileSettingsStore store;
         store.setValue(QStringLiteral("Settings/probe"), store.value(QStringLiteral("Settings/probe")) + QLatin1Char('x'));
     }
     std::puts(another ? "secondary" : "primary");

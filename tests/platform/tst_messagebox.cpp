@@ -51,7 +51,7 @@ private Q_SLOTS:
             modal = box->isModal();
             box->button(QMessageBox::StandardButton(press))->click();
         });
-        const MessageAnswer result = MessageBoxes::system().show(nullptr, QStringLiteral("Text"),
+        const MessageAnswer result = QtMessageBoxes().show(nullptr, QStringLiteral("Text"),
                                                                  MessageIcon(icon), MessageButtons(buttons));
         QCOMPARE(int(result), answer);
         QCOMPARE(caption, QStringLiteral("VL Vestastra"));
@@ -90,7 +90,7 @@ private Q_SLOTS:
             transientFor = box->windowHandle()->transientParent();
             box->button(QMessageBox::Ok)->click();
         });
-        MessageBoxes::system().show(control, QStringLiteral("Text"), MessageIcon::Critical, MessageButtons::Ok);
+        QtMessageBoxes().show(control, QStringLiteral("Text"), MessageIcon::Critical, MessageButtons::Ok);
         QCOMPARE(parent, &window);
         QCOMPARE(transientFor, window.windowHandle());
         QCOMPARE(onTop, staysOnTop);

@@ -14,7 +14,7 @@ private Q_SLOTS:
     // takes a quarter of the draws.
     void drawsSpreadEvenlyBelowOne()
     {
-        RandomSource &random = RandomSource::system();
+        QtRandomSource random;
         random.seedFromClock();
         int quarters[4] = {};
         constexpr int draws = 40000;

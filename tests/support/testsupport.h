@@ -1,18 +1,12 @@
 #pragma once
 
-// Stand-ins for the program's seams, so that no test opens a real message box,
-// browser or clock-seeded draw.
+// Stand-ins for the platform's services, so that no test opens a real message box,
+// browser or clock-seeded draw, and what every test of the program's windows shares.
 
-#include "app/flow.h"
-#include "app/shutdown.h"
-#include "app/startup.h"
-#include "platform/clock.h"
-#include "platform/desktop.h"
-#include "platform/forms.h"
-#include "platform/instanceguard.h"
-#include "platform/messagebox.h"
-#include "platform/random.h"
+#include "app/session.h"
+#include "platform/platform.h"
 #include "support/design.h"
+#include "web/webcommands.h"
 #include "windows/aboutwindow.h"
 #include "windows/exitscreen.h"
 #include "windows/inputwindow.h"
@@ -20,22 +14,23 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QList>
+#include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <deque>
 #include <functional>
+#include <memory>
 
 using controls::Label;
 
@@ -84,9 +79,6 @@ public:
 
     QList<ShownMessage> shown;
     std::deque<MessageAnswer> answers;
-
-private:
-    Seam<MessageBoxes>::Replace replace{*this};
 };
 
 class FakeRandom : public RandomSource
@@ -104,9 +96,6 @@ public:
 
     int seeds = 0;
     std::deque<float> draws;
-
-private:
-    Seam<RandomSource>::Replace replace{*this};
 };
 
 class FakeDesktop : public Desktop
@@ -121,9 +110,6 @@ public:
 
     QStringList opened;
     std::function<void()> onOpen;
-
-private:
-    Seam<Desktop>::Replace replace{*this};
 };
 
 class FakeInstanceGuard : public InstanceGuard
@@ -132,9 +118,6 @@ public:
     bool anotherIsRunning() override { return anotherRunning; }
 
     bool anotherRunning = false;
-
-private:
-    Seam<InstanceGuard>::Replace replace{*this};
 };
 
 class FakeClock : public Clock
@@ -143,20 +126,14 @@ public:
     QDate today() override { return date; }
 
     QDate date{2026, 12, 8};
-
-private:
-    Seam<Clock>::Replace replace{*this};
 };
 
-// Every outside service of the program replaced, a settings store of its own, and
-// the program's flow in place, as the program sets it up.
+// Every outside service of the program replaced, and a settings store of its own.
 struct FakePlatform
 {
-    FakePlatform()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-        installProgramFlow();
-    }
+    FakePlatform() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path()); }
+
+    Platform services() { return {messages, desktop, clock, random, guard, settings}; }
 
     QTemporaryDir settingsFolder;
     FakeMessageBoxes messages;
@@ -164,16 +141,8 @@ struct FakePlatform
     FakeDesktop desktop;
     FakeInstanceGuard guard;
     FakeClock clock;
+    FileSettingsStore settings;
 };
-
-// Ends a run of the program's windows the way the program ends, and readies the
-// next run.
-inline void endRun()
-{
-    closeAllAndEnd();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    Forms::startNewRun();
-}
 
 // The names of the top-level windows still alive; a test's cleanup expects none.
 inline QStringList leftoverWindows()
@@ -192,39 +161,6 @@ inline void verifyNoWindowLeft()
 {
     const QStringList left = leftoverWindows();
     QVERIFY2(left.isEmpty(), qPrintable(QLatin1String("windows left behind: ") + left.join(QLatin1String(", "))));
-}
-
-// Starts the program as it starts for a user, through its start-up form.
-inline InputWindow &startProgram()
-{
-    Forms::load<StartUp>();
-    return Forms::load<InputWindow>();
-}
-
-// A window by its name, loaded when absent; an unknown name ends the test run.
-inline Form &formNamed(const QString &name)
-{
-    if (name == QLatin1String("frmMain"))
-        return Forms::load<InputWindow>();
-    if (name == QLatin1String("frmDisplay"))
-        return Forms::load<ReadingWindow>();
-    if (name == QLatin1String("frmAbout"))
-        return Forms::load<AboutWindow>();
-    if (name == QLatin1String("frmNagScreen2"))
-        return Forms::load<ExitScreen>();
-    qFatal("formNamed: no window is named \"%s\"", qPrintable(name));
-}
-
-// Chooses a menu entry as the user does. Entries that may open a modal box act once
-// the event loop turns, which this lets happen.
-inline void choose(QAction *entry)
-{
-    entry->trigger();
-    // Only the window's own calls: a test's timers wait for the nested event loop.
-    QObject *window = entry;
-    while (window && !qobject_cast<Form *>(window))
-        window = window->parent();
-    QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
 }
 
 // A window's control by its name; a control that is missing, or of another kind,
@@ -246,11 +182,15 @@ T *control(const QWidget &window, const char *name)
     return control<T>(&window, name);
 }
 
-// Fills the input window as a user does and asks for the reading: the reading window
-// it opens, whatever the entries' checks said.
-inline ReadingWindow &askForReading(InputWindow &input, int day, int month, int year = 1990,
-                                    const QString &first = QStringLiteral("ANN"),
-                                    const QString &last = QStringLiteral("LEE"))
+// The area of a window its controls are placed on.
+inline QWidget *clientAreaOf(QWidget &window)
+{
+    return control<QWidget>(window, "clientArea");
+}
+
+// Fills the input window as a user does and asks for the reading.
+inline void enterAndAsk(InputWindow &input, int day, int month, int year = 1990,
+                        const QString &first = QStringLiteral("ANN"), const QString &last = QStringLiteral("LEE"))
 {
     control<QLineEdit>(input, "txtFirstName")->setText(first);
     control<QLineEdit>(input, "txtLastName")->setText(last);
@@ -258,7 +198,6 @@ inline ReadingWindow &askForReading(InputWindow &input, int day, int month, int 
     control<QComboBox>(input, "cboMonth")->setCurrentIndex(month - 1);
     control<QComboBox>(input, "cboYear")->setCurrentIndex(year - 1900);
     control<QPushButton>(input, "cmdNext")->click();
-    return Forms::load<ReadingWindow>();
 }
 
 // Fails the running test, by name, when a modal window stays open for seconds: a test
@@ -297,15 +236,96 @@ private:
     QElapsedTimer openFor;
 };
 
-// What every test of the program's windows shares: its outside services replaced, no
-// modal window left waiting, and after each test the program's run ended and no
-// window left behind. A test class with set-up of its own calls init() first.
+// What every test of the program's windows shares: the platform's services replaced,
+// the program's session, no modal window left waiting, and after each test the
+// session ended and no window left behind. A test class with set-up of its own calls
+// init() first.
 class WindowTest : public QObject
 {
     Q_OBJECT
 
 protected:
+    // The program's session, started as the program starts it; its input window.
+    InputWindow &startProgram()
+    {
+        program().start();
+        return program().inputWindow();
+    }
+
+    // The session, made when first needed and not yet started.
+    Session &program()
+    {
+        if (!session)
+            session = std::make_unique<Session>(platform->services());
+        return *session;
+    }
+
+    // The window of that name as the program builds it, with the session's flow behind
+    // it; the About window, which a window opens, standing alone.
+    QWidget &windowNamed(const QString &name)
+    {
+        if (name == QLatin1String("frmMain"))
+            return program().inputWindow();
+        if (name == QLatin1String("frmDisplay"))
+            return program().readingWindow();
+        if (name == QLatin1String("frmNagScreen2"))
+            return program().exitScreen();
+        if (name == QLatin1String("frmAbout")) {
+            standaloneAbout = std::make_unique<AboutWindow>(nullptr);
+            connect(standaloneAbout.get(), &AboutWindow::pageRequested, this,
+                    [this](WebPage page) { openPage(platform->desktop, page); });
+            return *standaloneAbout;
+        }
+        qFatal("window: no window is named \"%s\"", qPrintable(name));
+    }
+
+    // Fills the input window and asks for the reading: the reading window the session
+    // shows.
+    ReadingWindow &askForReading(InputWindow &input, int day, int month, int year = 1990,
+                                 const QString &first = QStringLiteral("ANN"),
+                                 const QString &last = QStringLiteral("LEE"))
+    {
+        enterAndAsk(input, day, month, year, first, last);
+        return program().readingWindow();
+    }
+
+    // The window of that kind when the session has one up, else none.
+    template <class Window>
+    Window *findWindow()
+    {
+        if (!session)
+            return nullptr;
+        for (QWidget *up : session->windows()) {
+            if (auto *match = qobject_cast<Window *>(up))
+                return match;
+        }
+        return nullptr;
+    }
+
+    // Chooses a menu entry as the user does. Requests that may open a modal box act
+    // once the event loop turns, which this lets happen: only the window's and the
+    // session's, for a test's own timers wait for the nested event loop.
+    void choose(QAction *entry)
+    {
+        entry->trigger();
+        QObject *window = entry;
+        while (window && !qobject_cast<FixedWindow *>(window))
+            window = window->parent();
+        QCoreApplication::sendPostedEvents(window, QEvent::MetaCall);
+        if (session)
+            QCoreApplication::sendPostedEvents(session.get(), QEvent::MetaCall);
+    }
+
+    // Ends the session the way the program ends, and readies the next.
+    void endRun()
+    {
+        standaloneAbout.reset();
+        session.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     std::unique_ptr<FakePlatform> platform;
+    std::unique_ptr<Session> session;
 
 protected Q_SLOTS:
     void init()
@@ -323,5 +343,6 @@ protected Q_SLOTS:
     }
 
 private:
+    std::unique_ptr<AboutWindow> standaloneAbout;
     std::unique_ptr<ModalWatchdog> watchdog;
 };

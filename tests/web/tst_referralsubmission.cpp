@@ -2,47 +2,27 @@
 #include "web/referralsubmission.h"
 
 #include <QTest>
+#include <QUrl>
 
-class TestReferralSubmission : public WindowTest
+class TestReferralSubmission : public QObject
 {
     Q_OBJECT
 
-
 private Q_SLOTS:
+    // The values, percent-encoded in UTF-8, under the keys taf1 to taf6 in order; the
+    // last the program's own page.
     void sendingOpensOnePageAndSaysWhich()
     {
+        FakeDesktop desktop;
         const Referral referral{QStringLiteral("Ann"), QStringLiteral("ann@mail.example"),
-                                QStringLiteral("Your Message\r\n"), QStringLiteral("Bob"),
+                                QStringLiteral("Your Message\r\n"), QStringLiteral("Bob & Co"),
                                 QStringLiteral("bob@mail.example")};
-        const QString address = sendReferral(referral, nullptr);
-        QVERIFY(platform->messages.shown.isEmpty());
-        QCOMPARE(platform->desktop.opened, QStringList{address});
-        QCOMPARE(address, referralAddress(referral));
-        QVERIFY(address.contains(QLatin1String("&taf3=Your%20Message%0D%0A&taf4=")));
-    }
-
-    void missingValueIsToldInTheOwnersWindowAndOpensNothing_data()
-    {
-        QTest::addColumn<int>("missing");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("name") << 0 << QStringLiteral("Please Enter Your Name");
-        QTest::newRow("friend's e-mail") << 4 << QStringLiteral("Please Enter Your Friend's Email");
-    }
-
-    void missingValueIsToldInTheOwnersWindowAndOpensNothing()
-    {
-        QFETCH(int, missing);
-        QFETCH(QString, message);
-        QStringList values{QStringLiteral("Ann"), QStringLiteral("ann@mail.example"), QStringLiteral("Hi"),
-                           QStringLiteral("Bob"), QStringLiteral("bob@mail.example")};
-        values[missing].clear();
-        QWidget owner;
-        owner.setObjectName(QStringLiteral("owner"));
-        QCOMPARE(sendReferral({values[0], values[1], values[2], values[3], values[4]}, &owner), QString());
-        QCOMPARE(platform->messages.texts(), QStringList{message});
-        QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Critical);
-        QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("owner")});
-        QVERIFY(platform->desktop.opened.isEmpty());
+        const QString expected = mainSite() + QLatin1String("/vlxs-refer-a-friend.php?taf1=Ann&taf2=ann%40mail.example"
+                                                            "&taf3=Your%20Message%0D%0A&taf4=Bob%20%26%20Co"
+                                                            "&taf5=bob%40mail.example&taf6=")
+                                 + QString::fromLatin1(QUrl::toPercentEncoding(mainSite() + QLatin1String("/vl-free-vestastra/")));
+        QCOMPARE(openReferral(desktop, referral), expected);
+        QCOMPARE(desktop.opened, QStringList{expected});
     }
 };
 

@@ -38,7 +38,7 @@ class TestUpdateReminder : public WindowTest
 private Q_SLOTS:
     void firstRunStoresTodayAndAsksNothing()
     {
-        remindOfUpdate();
+        remindOfUpdate(platform->services());
         QVERIFY(platform->messages.shown.isEmpty());
         QCOMPARE(stored(), encodeSetting(QStringLiteral("2026-12-08")));
         QCOMPARE(decodeSetting(stored()), QStringLiteral("2026-12-08"));
@@ -47,7 +47,7 @@ private Q_SLOTS:
     void withinFourteenDaysNothingChanges()
     {
         store(QStringLiteral("2026-11-24"));
-        remindOfUpdate();
+        remindOfUpdate(platform->services());
         QVERIFY(platform->messages.shown.isEmpty());
         QCOMPARE(decodeSetting(stored()), QStringLiteral("2026-11-24"));
         QVERIFY(platform->desktop.opened.isEmpty());
@@ -56,14 +56,14 @@ private Q_SLOTS:
     void answerNoStoresTodaySoTheNextStartAsksNothing()
     {
         store(QStringLiteral("2026-11-23"));
-        remindOfUpdate();
+        remindOfUpdate(platform->services());
         QCOMPARE(platform->messages.texts(), QStringList{question});
         QCOMPARE(platform->messages.shown.first().buttons, MessageButtons::YesNo);
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
         QCOMPARE(platform->messages.owners(), QStringList{QString()});
         QCOMPARE(decodeSetting(stored()), QStringLiteral("2026-12-08"));
         QVERIFY(platform->desktop.opened.isEmpty());
-        remindOfUpdate();
+        remindOfUpdate(platform->services());
         QCOMPARE(platform->messages.shown.size(), 1);
     }
 
@@ -73,7 +73,7 @@ private Q_SLOTS:
         platform->messages.answers.push_back(MessageAnswer::Yes);
         QString storedAtOpen;
         platform->desktop.onOpen = [&] { storedAtOpen = decodeSetting(stored()); };
-        remindOfUpdate();
+        remindOfUpdate(platform->services());
         QCOMPARE(platform->desktop.opened,
                  QStringList{mainSite() + QLatin1String("/vl-free-vestastra/download-vl-free-vestastra.html")});
         QCOMPARE(storedAtOpen, QStringLiteral("2026-12-08"));
@@ -82,11 +82,11 @@ private Q_SLOTS:
     void unreadableValueCountsAsAFirstRun()
     {
         store(QStringLiteral("garbage"));
-        remindOfUpdate();
+        remindOfUpdate(platform->services());
         QVERIFY(platform->messages.shown.isEmpty());
         QCOMPARE(decodeSetting(stored()), QStringLiteral("2026-12-08"));
         platform->clock.date = QDate(2026, 12, 30);
-        remindOfUpdate();
+        remindOfUpdate(platform->services());
         QCOMPARE(platform->messages.texts(), QStringList{question});
     }
 
@@ -95,7 +95,7 @@ private Q_SLOTS:
         store(QStringLiteral("2026-01-01"));
         const QString name = QCoreApplication::applicationName();
         QCoreApplication::setApplicationName(QStringLiteral("RenamedVestastra"));
-        remindOfUpdate();
+        remindOfUpdate(platform->services());
         QCoreApplication::setApplicationName(name);
         QVERIFY(platform->messages.shown.isEmpty());
         QCOMPARE(decodeSetting(stored(QStringLiteral("RenamedVestastra"))), QStringLiteral("2026-12-08"));

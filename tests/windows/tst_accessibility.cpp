@@ -13,21 +13,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
-namespace {
-
-QAccessibleInterface *accessible(const QString &form, const QString &control)
-{
-    auto *widget = formNamed(form).findChild<QWidget *>(control);
-    Q_ASSERT(widget);
-    return QAccessible::queryAccessibleInterface(widget);
-}
-
-} // namespace
-
 class TestAccessibility : public WindowTest
 {
     Q_OBJECT
 
+    QAccessibleInterface *accessible(const QString &form, const QString &name)
+    {
+        return QAccessible::queryAccessibleInterface(control<QWidget>(windowNamed(form), qPrintable(name)));
+    }
 
 private Q_SLOTS:
     void init()
@@ -79,7 +72,7 @@ private Q_SLOTS:
 
     void dateListsSayWhichPartOfTheDateTheyHold()
     {
-        InputWindow &input = Forms::load<InputWindow>();
+        InputWindow &input = program().inputWindow();
         // On Linux a screen reader names a list by the labels it is labelled by.
         const struct { const char *list; const char *label; const char *description; } lists[] = {
             {"cboMonth", "Month", "Date Of Birth month"},
@@ -141,7 +134,7 @@ private Q_SLOTS:
     void linksAreReachedByTabAndPressedByEnterOrSpace()
     {
         QFETCH(int, key);
-        InputWindow &input = Forms::load<InputWindow>();
+        InputWindow &input = program().inputWindow();
         QApplication::setActiveWindow(&input);
         QVERIFY(QTest::qWaitForWindowActive(&input));
         control<QPushButton>(input, "cmdExit")->setFocus();
@@ -174,7 +167,7 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QString, control);
         QFETCH(int, key);
-        Form &window = formNamed(form);
+        QWidget &window = windowNamed(form);
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -188,7 +181,7 @@ private Q_SLOTS:
 
     void signPictureNamesItsSign()
     {
-        askForReading(Forms::load<InputWindow>(), 26, 3);
+        askForReading(program().inputWindow(), 26, 3);
         QCOMPARE(accessible(QStringLiteral("frmDisplay"), QStringLiteral("picSunSign"))->text(QAccessible::Name),
                  QStringLiteral("Aries"));
     }

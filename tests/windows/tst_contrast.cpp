@@ -129,7 +129,7 @@ class TestContrast : public WindowTest
     QList<ShownText> everyText(const QString &form)
     {
         if (form != QLatin1String("frmDisplay"))
-            return shownTexts(formNamed(form));
+            return shownTexts(windowNamed(form));
         ReadingWindow &reading = askForReading(startProgram(), 1, 1);
         QList<ShownText> texts = shownTexts(reading);
         control<QTabWidget>(reading, "SSTab1")->setCurrentIndex(1);

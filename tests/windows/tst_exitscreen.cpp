@@ -34,7 +34,7 @@ private Q_SLOTS:
         WindowTest::init();
         platform->random.draws = {0.0f, 0.6f};
         startProgram().close();
-        exitScreen = &Forms::load<ExitScreen>();
+        exitScreen = &program().exitScreen();
         QApplication::setActiveWindow(exitScreen);
         QVERIFY(QTest::qWaitForWindowActive(exitScreen));
         platform->messages.shown.clear();
@@ -68,7 +68,7 @@ private Q_SLOTS:
         endRun();
         platform->random.draws = {0.0f, r};
         startProgram().close();
-        QCOMPARE(control<Label>(Forms::load<ExitScreen>(), "Label2")->text(), design::supportMessage(number));
+        QCOMPARE(control<Label>(program().exitScreen(), "Label2")->text(), design::supportMessage(number));
     }
 
     void placeholdersClearAndComeBack()
@@ -255,8 +255,8 @@ private Q_SLOTS:
             control<QPushButton>(exitScreen, "cmdClose")->click();
         else
             exitScreen->close();
-        QVERIFY(Forms::hasEnded());
-        QVERIFY(Forms::loaded().isEmpty());
+        QVERIFY(session->hasEnded());
+        QVERIFY(session->windows().isEmpty());
     }
 };
 

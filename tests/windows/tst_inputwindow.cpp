@@ -204,7 +204,7 @@ private Q_SLOTS:
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         QVERIFY(input->isVisible());
-        QVERIFY(!Forms::find<ReadingWindow>());
+        QVERIFY(!findWindow<ReadingWindow>());
     }
 
     void listWithoutSelectionIsReported_data()
@@ -256,13 +256,13 @@ private Q_SLOTS:
         readingButton()->click();
         if (message.isEmpty()) {
             QVERIFY(platform->messages.shown.isEmpty());
-            QVERIFY(Forms::load<ReadingWindow>().isVisible());
+            QVERIFY(program().readingWindow().isVisible());
             return;
         }
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
         QCOMPARE(QApplication::focusWidget(), readingButton());
-        QVERIFY(!Forms::find<ReadingWindow>());
+        QVERIFY(!findWindow<ReadingWindow>());
     }
 };
 

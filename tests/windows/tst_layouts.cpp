@@ -1,5 +1,4 @@
 #include "core/signcatalogue.h"
-#include "platform/forms.h"
 #include "support/testsupport.h"
 #include "windows/aboutwindow.h"
 #include "windows/exitscreen.h"
@@ -192,9 +191,9 @@ QRect designOf(const char *window, const char *name)
 }
 
 // A control of the layout; the window's own name stands for its client area.
-QWidget *widgetNamed(Form &window, const char *name)
+QWidget *widgetNamed(QWidget &window, const char *name)
 {
-    return window.objectName() == QLatin1String(name) ? window.clientArea() : control<QWidget>(window, name);
+    return window.objectName() == QLatin1String(name) ? clientAreaOf(window) : control<QWidget>(window, name);
 }
 
 // Where a control stands within its container, however deep in it.
@@ -211,10 +210,10 @@ class TestLayouts : public WindowTest
 
     // The window as the user sees it, every tab's page laid out: the reading window
     // with the sign's reading, the exit screen with that support message.
-    Form &showWindow(const QString &form, int variant = 0)
+    QWidget &showWindow(const QString &form, int variant = 0)
     {
         platform->random.draws = {(variant + 0.5f) / 4}; // the exit screen's message is int(4 * draw)
-        Form &window = formNamed(form);
+        QWidget &window = windowNamed(form);
         if (auto *reading = qobject_cast<ReadingWindow *>(&window))
             reading->showReading(signCatalogue()[variant], {});
         window.show();
@@ -323,7 +322,7 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QString, control);
         QFETCH(QString, text);
-        const QObject *found = formNamed(form).findChild<QObject *>(control);
+        const QObject *found = windowNamed(form).findChild<QObject *>(control);
         QVERIFY2(found, qPrintable(control));
         QCOMPARE(caption(found), text);
     }
@@ -343,10 +342,10 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QStringList, entries);
         QStringList shown;
-        for (QAction *entry : formNamed(form).menuBar()->actions())
+        for (QAction *entry : windowNamed(form).findChild<QMenuBar *>()->actions())
             shown << (entry->menu() ? entry->menu()->objectName() : entry->objectName());
         QCOMPARE(shown, entries);
-        const QMenu *help = formNamed(form).findChild<QMenu *>(QStringLiteral("mnuHelp"));
+        const QMenu *help = windowNamed(form).findChild<QMenu *>(QStringLiteral("mnuHelp"));
         QStringList helpEntries;
         for (QAction *entry : help->actions())
             helpEntries << entry->objectName();
@@ -361,7 +360,7 @@ private Q_SLOTS:
     void everyWindowIsCaptionedAndFixed()
     {
         QFETCH(QString, form);
-        Form &shown = formNamed(form);
+        QWidget &shown = windowNamed(form);
         shown.show();
         QCOMPARE(shown.objectName(), form);
         QCOMPARE(shown.windowTitle(), design::titleWithVersion());
@@ -388,7 +387,7 @@ private Q_SLOTS:
         QFETCH(int, place);
         const Container &in = layout[container];
         const Place &design = in.places[place];
-        Form &window = showWindow(QLatin1String(in.window));
+        QWidget &window = showWindow(QLatin1String(in.window));
         QWidget *outer = widgetNamed(window, in.name);
         QWidget *placed = widgetNamed(window, design.control);
         QVERIFY(outer == placed || outer->isAncestorOf(placed));
@@ -446,7 +445,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, form);
         QFETCH(int, variant);
-        Form &window = showWindow(form, variant);
+        QWidget &window = showWindow(form, variant);
         for (const Container &in : layout) {
             if (form != QLatin1String(in.window))
                 continue;
@@ -458,8 +457,8 @@ private Q_SLOTS:
                 const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
                 const QRect text = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
                 QVERIFY2(label->contentsRect().contains(text), place.control);
-                const QRect inWindow = text.translated(label->mapTo(window.clientArea(), QPoint()));
-                QVERIFY2(window.clientArea()->rect().contains(inWindow), place.control);
+                const QRect inWindow = text.translated(label->mapTo(clientAreaOf(window), QPoint()));
+                QVERIFY2(clientAreaOf(window)->rect().contains(inWindow), place.control);
             }
         }
     }
@@ -485,7 +484,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, form);
         QFETCH(QStringList, order);
-        Form &shown = formNamed(form);
+        QWidget &shown = windowNamed(form);
         activate(shown);
         QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
         for (int i = 0; i + 1 < order.size(); ++i) {
@@ -516,7 +515,7 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QString, control);
         QFETCH(int, tabs);
-        activate(formNamed(form));
+        activate(windowNamed(form));
         for (int i = 0; i < tabs; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), control);
@@ -538,7 +537,7 @@ private Q_SLOTS:
     void tabWalksRoundTheWindow()
     {
         QFETCH(QString, form);
-        Form &window = formNamed(form);
+        QWidget &window = windowNamed(form);
         activate(window);
         const QStringList textsBefore = typedTexts(window);
         const QList<QWidget *> stops = tabStops(window);
@@ -571,7 +570,7 @@ private Q_SLOTS:
     void focusShows()
     {
         QFETCH(QString, form);
-        Form &window = formNamed(form);
+        QWidget &window = windowNamed(form);
         activate(window);
         const QList<QWidget *> stops = tabStops(window);
         QVERIFY(stops.size() > 1);
@@ -595,7 +594,7 @@ private Q_SLOTS:
     void typedTextIsRegular()
     {
         QFETCH(QString, form);
-        Form &window = formNamed(form);
+        QWidget &window = windowNamed(form);
         QList<QWidget *> boxes;
         for (auto *box : window.findChildren<QLineEdit *>())
             boxes << box;
@@ -615,7 +614,7 @@ private Q_SLOTS:
     void framesKeepClearOfTheirContents()
     {
         QFETCH(QString, form);
-        Form &window = formNamed(form);
+        QWidget &window = windowNamed(form);
         window.show();
         for (QGroupBox *frame : window.findChildren<QGroupBox *>()) {
             QList<QWidget *> controls;
@@ -649,7 +648,7 @@ private Q_SLOTS:
 
     void readingWindowHasTwoTabs()
     {
-        ReadingWindow &reading = Forms::load<ReadingWindow>();
+        ReadingWindow &reading = program().readingWindow();
         reading.show();
         auto *tabs = control<QTabWidget>(reading, "SSTab1");
         QCOMPARE(tabs->count(), 2);
@@ -664,8 +663,8 @@ private Q_SLOTS:
     // Their one place is held to the design with the other places.
     void promotionsShareOnePlaceWithTheCoBrandingOfferInFront()
     {
-        for (Form *form : {static_cast<Form *>(&Forms::load<InputWindow>()),
-                           static_cast<Form *>(&Forms::load<ReadingWindow>())}) {
+        for (QWidget *form : {static_cast<QWidget *>(&program().inputWindow()),
+                           static_cast<QWidget *>(&program().readingWindow())}) {
             auto *coBrand = form->findChild<QWidget *>(QStringLiteral("lblCobrand"));
             QCOMPARE(coBrand->parentWidget()->childAt(coBrand->geometry().center()), coBrand);
         }
@@ -676,26 +675,26 @@ private Q_SLOTS:
     {
         const qreal scale = qApp->devicePixelRatio();
         for (const char *form : {"frmAbout", "frmNagScreen2"}) {
-            const QPixmap icon = control<QLabel>(formNamed(QLatin1String(form)), "Picture1")->pixmap();
+            const QPixmap icon = control<QLabel>(windowNamed(QLatin1String(form)), "Picture1")->pixmap();
             QCOMPARE(icon.width(), qRound(32 * scale));
             QCOMPARE(icon.devicePixelRatio(), scale);
         }
-        InputWindow &input = Forms::load<InputWindow>();
+        InputWindow &input = program().inputWindow();
         control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
         control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
         control<QPushButton>(input, "cmdNext")->click();
-        const QPixmap sign = control<QLabel>(Forms::load<ReadingWindow>(), "picSunSign")->pixmap();
+        const QPixmap sign = control<QLabel>(program().readingWindow(), "picSunSign")->pixmap();
         QCOMPARE(sign.devicePixelRatio(), scale > 1 ? 2.0 : 1.0);
         QCOMPARE(sign.deviceIndependentSize(), QSizeF(200, 200));
     }
 
     void linksShowTheLinkPointer()
     {
-        InputWindow &input = Forms::load<InputWindow>();
+        InputWindow &input = program().inputWindow();
         for (const char *name : {"Label61", "lblCobrand", "lblFullBrand"})
             QCOMPARE(input.findChild<QWidget *>(QLatin1String(name))->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(control<Label>(input, "Label2")->cursor().shape(), Qt::ArrowCursor);
-        AboutWindow &about = Forms::load<AboutWindow>();
+        AboutWindow &about = static_cast<AboutWindow &>(windowNamed(QStringLiteral("frmAbout")));
         QCOMPARE(control<Label>(about, "lblHomePage")->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(control<Label>(about, "lblCoBrand")->cursor().shape(), Qt::BitmapCursor);
     }

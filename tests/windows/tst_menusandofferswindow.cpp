@@ -38,11 +38,11 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QString, name);
         QFETCH(QString, address);
-        Form *window = &startProgram();
+        QWidget *window = &startProgram();
         if (form == QLatin1String("frmDisplay"))
-            window = &askForReading(Forms::load<InputWindow>(), 1, 1);
+            window = &askForReading(program().inputWindow(), 1, 1);
         else if (form == QLatin1String("frmAbout"))
-            window = &formNamed(form);
+            window = &windowNamed(form);
         if (auto *entry = window->findChild<QAction *>(name)) {
             choose(entry);
         } else {

@@ -27,21 +27,21 @@ QWidget *frontPromotion(InputWindow &input)
     return control<QFrame>(input, "Frame5")->childAt(control<Label>(input, "lblCobrand")->geometry().center());
 }
 
-QStringList visibleWindows()
-{
-    QStringList names;
-    for (Form *form : Forms::loaded()) {
-        if (form->isVisible())
-            names << form->objectName();
-    }
-    return names;
-}
-
 } // namespace
 
-class TestStartup : public WindowTest
+class TestSession : public WindowTest
 {
     Q_OBJECT
+
+    QStringList visibleWindows() const
+    {
+        QStringList names;
+        for (QWidget *window : session->windows()) {
+            if (window->isVisible())
+                names << window->objectName();
+        }
+        return names;
+    }
 
 
 private Q_SLOTS:
@@ -51,22 +51,22 @@ private Q_SLOTS:
         InputWindow &input = startProgram();
         QCOMPARE(platform->random.seeds, 1);
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
-        QCOMPARE(Forms::loaded().first()->objectName(), QStringLiteral("frmNagScreen"));
+        QCOMPARE(session->windows(), QList<QWidget *>{&input});
         QVERIFY(platform->messages.shown.isEmpty());
         QVERIFY(input.isVisible());
-        QVERIFY(!Forms::hasEnded());
+        QVERIFY(!session->hasEnded());
     }
 
     void secondCopyIsRefusedAndTouchesNothing()
     {
         platform->guard.anotherRunning = true;
-        Forms::load<StartUp>();
+        QVERIFY(!program().start());
         QCOMPARE(platform->messages.texts(), QStringList{QStringLiteral("Application is already running")});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
         // No window is up yet for the message to belong to.
         QCOMPARE(platform->messages.owners(), QStringList{QString()});
-        QVERIFY(Forms::hasEnded());
-        QVERIFY(Forms::loaded().isEmpty());
+        QVERIFY(session->hasEnded());
+        QVERIFY(session->windows().isEmpty());
         QCOMPARE(platform->random.seeds, 0);
         QVERIFY(QSettings(QCoreApplication::applicationName()).allKeys().isEmpty());
     }
@@ -77,7 +77,7 @@ private Q_SLOTS:
             .setValue(reminderSettingKey(), encodeSetting(QStringLiteral("2026-11-01")));
         platform->messages.answers.push_back(MessageAnswer::Yes);
         bool inputExistedAtOpen = true;
-        platform->desktop.onOpen = [&] { inputExistedAtOpen = Forms::find<InputWindow>() != nullptr; };
+        platform->desktop.onOpen = [&] { inputExistedAtOpen = findWindow<InputWindow>() != nullptr; };
         startProgram();
         QCOMPARE(platform->desktop.opened.size(), 1);
         QVERIFY(!inputExistedAtOpen);
@@ -120,10 +120,10 @@ private Q_SLOTS:
 
     void drawSevenKeepsAnEarlierOrderUntouched()
     {
-        InputWindow &input = startProgram();
+        InputWindow &input = program().inputWindow();
         control<Label>(input, "lblFullBrand")->raise();
         platform->random.draws = {0.99f};
-        Forms::load<StartUp>().drawFrontOffer();
+        QVERIFY(program().start());
         QCOMPARE(frontPromotion(input), control<Label>(input, "lblFullBrand"));
     }
 
@@ -180,25 +180,24 @@ private Q_SLOTS:
         else
             input.close();
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmNagScreen2")});
-        QVERIFY(!Forms::find<InputWindow>());
-        QVERIFY(Forms::find<StartUp>());
-        QVERIFY(!Forms::hasEnded());
+        QVERIFY(!findWindow<InputWindow>());
+        QVERIFY(!session->hasEnded());
 
-        Forms::load<ExitScreen>().close();
-        QVERIFY(Forms::hasEnded());
-        QVERIFY(Forms::loaded().isEmpty());
+        program().exitScreen().close();
+        QVERIFY(session->hasEnded());
+        QVERIFY(session->windows().isEmpty());
     }
 
     void closingTheReadingWindowLeavesTheInputWindowHidden()
     {
         askForReading(startProgram(), 1, 1);
-        choose(control<QAction>(Forms::load<ReadingWindow>(), "mnuExit"));
+        choose(control<QAction>(program().readingWindow(), "mnuExit"));
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmNagScreen2")});
-        QVERIFY(Forms::find<InputWindow>() && !Forms::find<InputWindow>()->isVisible());
+        QVERIFY(findWindow<InputWindow>() && !findWindow<InputWindow>()->isVisible());
 
-        control<QPushButton>(Forms::load<ExitScreen>(), "cmdClose")->click();
-        QVERIFY(Forms::hasEnded());
-        QVERIFY(Forms::loaded().isEmpty());
+        control<QPushButton>(program().exitScreen(), "cmdClose")->click();
+        QVERIFY(session->hasEnded());
+        QVERIFY(session->windows().isEmpty());
     }
 
     void afterBackTheSameExitScreenComesUp()
@@ -206,12 +205,12 @@ private Q_SLOTS:
         platform->random.draws = {0.0f, 0.3f};
         InputWindow &input = startProgram();
         askForReading(input, 1, 1);
-        QPointer<ExitScreen> exitScreen = Forms::find<ExitScreen>();
-        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
+        QPointer<ExitScreen> exitScreen = findWindow<ExitScreen>();
+        control<QPushButton>(program().readingWindow(), "cmdBack")->click();
         askForReading(input, 2, 2);
-        control<QPushButton>(Forms::load<ReadingWindow>(), "cmdBack")->click();
+        control<QPushButton>(program().readingWindow(), "cmdBack")->click();
         input.close();
-        QCOMPARE(Forms::find<ExitScreen>(), exitScreen.data());
+        QCOMPARE(findWindow<ExitScreen>(), exitScreen.data());
         QVERIFY(exitScreen->isVisible());
         QCOMPARE(control<Label>(exitScreen, "Label2")->text(), design::supportMessage(1));
     }
@@ -219,36 +218,29 @@ private Q_SLOTS:
     void aboutClosesWithoutEndingAnything()
     {
         InputWindow &input = startProgram();
-        QTimer::singleShot(0, [] { Forms::load<AboutWindow>().close(); });
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
         choose(control<QAction>(input, "mnuAbout"));
         QCOMPARE(visibleWindows(), QStringList{QStringLiteral("frmMain")});
-        QVERIFY(!Forms::isEnding());
+        QVERIFY(!session->hasEnded());
     }
 
     void shutdownClosesHiddenWindowsAndIsReentrant()
     {
         askForReading(startProgram(), 1, 1);
-        QCOMPARE(Forms::loaded().size(), 4);
-        QList<QPointer<Form>> all;
-        for (Form *form : Forms::loaded())
+        QCOMPARE(session->windows().size(), 3);
+        QList<QPointer<QWidget>> all;
+        for (QWidget *form : session->windows())
             all << form;
-        closeAllAndEnd();
-        closeAllAndEnd();
-        QVERIFY(Forms::hasEnded());
-        QVERIFY(Forms::loaded().isEmpty());
+        QPointer<ExitScreen> exitScreen = findWindow<ExitScreen>();
+        exitScreen->close();
+        exitScreen->close();
+        QVERIFY(session->hasEnded());
+        QVERIFY(session->windows().isEmpty());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (const QPointer<Form> &form : all)
+        for (const QPointer<QWidget> &form : all)
             QVERIFY(form.isNull());
-    }
-
-    void closingTheStartUpFormShutsDown()
-    {
-        startProgram();
-        Forms::load<StartUp>().close();
-        QVERIFY(Forms::hasEnded());
-        QVERIFY(Forms::loaded().isEmpty());
     }
 };
 
-QTEST_MAIN(TestStartup)
-#include "tst_startup.moc"
+QTEST_MAIN(TestSession)
+#include "tst_session.moc"
