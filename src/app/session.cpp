@@ -1,20 +1,15 @@
 #include "session.h"
 
+#include "core/captions.h"
 #include "core/offerdraw.h"
 #include "core/programinfo.h"
-#include "core/captions.h"
 #include "core/signcatalogue.h"
 #include "core/sunsign.h"
 #include "web/referralsubmission.h"
 #include "web/updatereminder.h"
 #include "web/webcommands.h"
 #include "windows/aboutwindow.h"
-#include "windows/exitscreen.h"
-#include "windows/inputwindow.h"
-#include "windows/readingwindow.h"
 #include "windows/signpicture.h"
-
-#include <type_traits>
 
 Session::Session(const Platform &services, QObject *parent) : QObject(parent), platform(services) {}
 
@@ -23,6 +18,8 @@ Session::~Session()
     for (const QPointer<QWidget> &window : std::as_const(built))
         delete window.data();
 }
+
+// The program's life
 
 bool Session::start()
 {
@@ -41,64 +38,6 @@ bool Session::start()
     return true;
 }
 
-QList<QWidget *> Session::windows() const
-{
-    QList<QWidget *> up;
-    for (const QPointer<QWidget> &window : built) {
-        if (window)
-            up << window.data();
-    }
-    return up;
-}
-
-InputWindow &Session::inputWindow()
-{
-    if (!input) {
-        input = keep(new InputWindow(platform.messages));
-        connect(input, &InputWindow::readingRequested, this, &Session::showReading);
-    }
-    return *input;
-}
-
-ReadingWindow &Session::readingWindow()
-{
-    if (!reading) {
-        reading = keep(new ReadingWindow);
-        connect(reading, &ReadingWindow::backRequested, this, &Session::goBack);
-    }
-    return *reading;
-}
-
-// The exit screen's word of support is drawn once, when it is built: Back and later
-// readings keep it.
-ExitScreen &Session::exitScreen()
-{
-    if (!exit) {
-        platform.random.seedFromClock();
-        const QString support = captions::supportMessage(supportMessageNumber(platform.random.next()));
-        exit = keep(new ExitScreen(platform.messages, support));
-        connect(exit, &ExitScreen::referralRequested, this, &Session::sendReferral);
-        connect(exit, &ExitScreen::exitRequested, this, &Session::end);
-    }
-    return *exit;
-}
-
-template <class Window>
-Window *Session::keep(Window *window)
-{
-    built << window;
-    connect(window, &Window::pageRequested, this, &Session::openPage);
-    if constexpr (std::is_base_of_v<MenusAndOffersWindow, Window>) {
-        // About is modal: opened from the next turn of the event loop, so that
-        // whoever asked, a screen reader through the accessibility bus too, gets an
-        // answer before it closes.
-        connect(window, &MenusAndOffersWindow::aboutRequested, this, [this, window] { showAbout(window); },
-                Qt::QueuedConnection);
-        connect(window, &MenusAndOffersWindow::exitRequested, this, [this, window] { leaveMainWindow(window); });
-    }
-    return window;
-}
-
 void Session::showReading(const Entries &entries)
 {
     if (const std::optional<QLatin1String> sign = signFor(entries.birthDate))
@@ -112,6 +51,7 @@ void Session::showReading(const Entries &entries)
     window.show();
 }
 
+// The reading window goes; the next reading builds a fresh one.
 void Session::goBack()
 {
     inputWindow().show();
@@ -121,8 +61,6 @@ void Session::goBack()
 
 void Session::leaveMainWindow(QWidget *window)
 {
-    if (ended)
-        return;
     discard(window);
     exitScreen().show();
 }
@@ -154,6 +92,83 @@ void Session::sendReferral(const Referral &referral)
     openReferral(platform.desktop, referral);
 }
 
+// What the user asks of each window
+
+void Session::listenTo(MenusAndOffersWindow *window)
+{
+    connect(window, &MenusAndOffersWindow::pageRequested, this, &Session::openPage);
+    // About is modal: opened on the next turn of the event loop, so that whoever
+    // asked, a screen reader through the accessibility bus too, is answered first.
+    connect(window, &MenusAndOffersWindow::aboutRequested, this, [this, window] { showAbout(window); },
+            Qt::QueuedConnection);
+    connect(window, &MenusAndOffersWindow::exitRequested, this, [this, window] { leaveMainWindow(window); });
+}
+
+void Session::listenTo(InputWindow *window)
+{
+    listenTo(static_cast<MenusAndOffersWindow *>(window));
+    connect(window, &InputWindow::readingRequested, this, &Session::showReading);
+}
+
+void Session::listenTo(ReadingWindow *window)
+{
+    listenTo(static_cast<MenusAndOffersWindow *>(window));
+    connect(window, &ReadingWindow::backRequested, this, &Session::goBack);
+}
+
+void Session::listenTo(ExitScreen *window)
+{
+    connect(window, &ExitScreen::pageRequested, this, &Session::openPage);
+    connect(window, &ExitScreen::referralRequested, this, &Session::sendReferral);
+    connect(window, &ExitScreen::exitRequested, this, &Session::end);
+}
+
+// The windows: built on first need, in order, and let go when done
+
+InputWindow &Session::inputWindow()
+{
+    if (!input)
+        input = build(new InputWindow(platform.messages));
+    return *input;
+}
+
+ReadingWindow &Session::readingWindow()
+{
+    if (!reading)
+        reading = build(new ReadingWindow);
+    return *reading;
+}
+
+// The exit screen's word of support is drawn once, when it is built: Back and later
+// readings keep it.
+ExitScreen &Session::exitScreen()
+{
+    if (!exitWindow) {
+        platform.random.seedFromClock();
+        const int message = supportMessageNumber(platform.random.next());
+        exitWindow = build(new ExitScreen(platform.messages, captions::supportMessage(message)));
+    }
+    return *exitWindow;
+}
+
+QList<QWidget *> Session::windows() const
+{
+    QList<QWidget *> up;
+    for (const QPointer<QWidget> &window : built) {
+        if (window)
+            up << window.data();
+    }
+    return up;
+}
+
+template <class Window>
+Window *Session::build(Window *window)
+{
+    built << window;
+    listenTo(window);
+    return window;
+}
+
 void Session::discard(QWidget *window)
 {
     if (!window)
@@ -163,8 +178,9 @@ void Session::discard(QWidget *window)
         input = nullptr;
     else if (window == reading)
         reading = nullptr;
-    else if (window == exit)
-        exit = nullptr;
+    else if (window == exitWindow)
+        exitWindow = nullptr;
+    // Deleted once its own events are done: it may be the one that asked.
     window->hide();
     window->deleteLater();
 }

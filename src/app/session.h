@@ -46,9 +46,13 @@ signals:
     void finished();
 
 private:
-    // Makes a newly built window known: the windows in order, and its common requests.
+    // Makes a newly built window known, in order, and hears its requests.
     template <class Window>
-    Window *keep(Window *window);
+    Window *build(Window *window);
+    void listenTo(MenusAndOffersWindow *window);
+    void listenTo(InputWindow *window);
+    void listenTo(ReadingWindow *window);
+    void listenTo(ExitScreen *window);
 
     void goBack();
     // A main window closed: the exit screen comes up, and the program runs on until
@@ -64,7 +68,7 @@ private:
     const Platform platform;
     QPointer<InputWindow> input;
     QPointer<ReadingWindow> reading;
-    QPointer<ExitScreen> exit;
+    QPointer<ExitScreen> exitWindow;
     QList<QPointer<QWidget>> built;
     // A date that matches no sign shows the last sign that matched again.
     QString lastSign;
