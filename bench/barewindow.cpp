@@ -3,6 +3,7 @@
 //   bench_barewindow [startup]   launch to the window's first paint, in ms
 //   bench_barewindow memory      peak resident memory once the window is painted
 //   bench_barewindow idle S      wake-ups while sitting idle S seconds after start-up
+//   bench_barewindow instructions  ends at the first paint, for callgrind to count
 #include "probe.h"
 
 #include <QLabel>
@@ -15,8 +16,8 @@ int main(int argc, char *argv[])
 {
     probe::stampLaunch(argv);
     const std::int64_t atMain = probe::nowNs();
-    const probe::Mode mode = probe::parseMode(argc, argv, {"startup", "memory"}, {"idle"},
-                                              "usage: bench_barewindow [startup | memory | idle SECONDS]\n");
+    const probe::Mode mode = probe::parseMode(argc, argv, {"startup", "memory", "instructions"}, {"idle"},
+                                              "usage: bench_barewindow [startup | memory | instructions | idle SECONDS]\n");
     probe::setDeadline(30 + mode.count);
 
     probe::ProbeApplication app(argc, argv);
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
     layout->addWidget(new QLabel(QStringLiteral("A bare window"), &window));
     app.watchPaintOf(window.objectName());
     window.show();
+    if (mode.name == "instructions")
+        app.endAtFirstPaint();
     app.reportStartUp(atMain, appReady);
 
     if (mode.name == "memory")

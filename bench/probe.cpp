@@ -1,5 +1,7 @@
 #include "probe.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -85,12 +87,16 @@ std::int64_t clockNs(clockid_t clock)
 } // namespace
 
 Mode parseMode(int argc, char **argv, const QByteArrayList &plain, const QByteArrayList &counted,
-               const char *usage)
+               const char *usage, const QByteArrayList &withFolder)
 {
-    Mode mode{argc > 1 ? QByteArray(argv[1]) : QByteArrayLiteral("startup")};
+    Mode mode{argc > 1 ? QByteArray(argv[1]) : QByteArrayLiteral("startup"), 0, {}};
     bool valid = argc <= 2 && plain.contains(mode.name);
     if (argc == 3 && counted.contains(mode.name))
         mode.count = QByteArray(argv[2]).toInt(&valid);
+    if (argc == 3 && withFolder.contains(mode.name)) {
+        mode.folder = QString::fromLocal8Bit(argv[2]);
+        valid = true;
+    }
     if (!valid || (counted.contains(mode.name) && mode.count < 1)) {
         std::fputs(usage, stderr);
         std::exit(2);
@@ -219,6 +225,13 @@ std::int64_t ProbeApplication::waitForPaint()
     return paintedAt;
 }
 
+void ProbeApplication::endAtFirstPaint()
+{
+    waitForPaint();
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
 void ProbeApplication::reportStartUp(std::int64_t atMain, std::int64_t appReady)
 {
     const std::int64_t shown = probe::nowNs();
@@ -254,6 +267,19 @@ void ProbeApplication::reportIdle(int settleMs, int seconds)
     std::printf("idle_seconds %d\nidle_context_switches %ld\nidle_timer_events %ld\nidle_timer_receivers %s\n",
                 seconds, switches, timerEvents.load(),
                 receivers.isEmpty() ? "none" : receivers.join(',').constData());
+}
+
+void saveFrames(QWidget &window, const QString &folder)
+{
+    QDir().mkpath(folder);
+    window.grab().save(folder + QLatin1String("/window.png"));
+    for (QComboBox *list : window.findChildren<QComboBox *>()) {
+        list->showPopup();
+        QWidget *popup = list->view()->window();
+        QCoreApplication::processEvents();
+        popup->grab().save(folder + QLatin1Char('/') + list->objectName() + QLatin1String("-popup.png"));
+        list->hidePopup();
+    }
 }
 
 void printEnvironment()

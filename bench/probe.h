@@ -12,17 +12,20 @@ class QWindow;
 // painted, and the process's own figures from /proc.
 namespace probe {
 
-// The mode a probe runs in, from its arguments: a name and, for some, a count.
+// The mode a probe runs in, from its arguments: a name and, for some, a count or a
+// folder.
 struct Mode
 {
     QByteArray name;
     int count = 0;
+    QString folder;
 };
 
-// The mode of the command line: one of the plain modes, or a counted mode followed
-// by a whole number above zero. Prints the usage and ends the process otherwise.
+// The mode of the command line: one of the plain modes, a counted mode followed by a
+// whole number above zero, or a mode followed by a folder. Prints the usage and ends
+// the process otherwise.
 Mode parseMode(int argc, char **argv, const QByteArrayList &plain, const QByteArrayList &counted,
-               const char *usage);
+               const char *usage, const QByteArrayList &withFolder = {});
 
 // Nanoseconds on the monotonic clock.
 std::int64_t nowNs();
@@ -70,6 +73,9 @@ public:
     // the screen; returns that moment.
     std::int64_t waitForPaint();
 
+    // Waits for the watched window's first paint and ends the process at once, for a
+    // count of the instructions it took (valgrind's callgrind) and nothing after.
+    [[noreturn]] void endAtFirstPaint();
     // Waits for the watched window's first paint and prints the start-up milestones:
     // main() entered, application ready, window shown (now), window painted.
     void reportStartUp(std::int64_t atMain, std::int64_t appReady);
@@ -91,6 +97,11 @@ private:
     int depth = 0;
     std::int64_t paintedAt = 0;
 };
+
+// Saves what the window shows once painted, as PNG files in folder: the window, and
+// each of its drop-down lists' pop-ups opened in turn. Two builds that draw the same
+// save the same bytes.
+void saveFrames(QWidget &window, const QString &folder);
 
 // The figures every mode prints first: the Qt version and the platform plugin in use.
 void printEnvironment();

@@ -6,6 +6,10 @@
 //   bench_startup idle S      wake-ups while sitting idle S seconds after start-up
 //   bench_startup growth N    resident memory and heap in use after 10 readings and
 //                             after N, each followed by Back
+//   bench_startup instructions  ends at the first paint, for callgrind to count; the
+//                             offer draw fixed, so that every count draws the same
+//   bench_startup frames DIR  saves the first frame and the lists' pop-ups as PNG in
+//                             DIR, the offer draw fixed, to compare two builds' pixels
 // The settings store and the instance lock carry this probe's name, never the
 // program's; still, run it with a HOME, XDG_CONFIG_HOME and TMPDIR of its own, as
 // bench/run-benchmarks does.
@@ -76,6 +80,14 @@ Spans runReadings(probe::ProbeApplication &app, Session &session, int count)
     return spans;
 }
 
+// Draws that never change: 0.2 puts the fully-branded offer in front.
+class FixedDraws final : public RandomSource
+{
+public:
+    void seedFromClock() override {}
+    float next() override { return 0.2f; }
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -83,8 +95,10 @@ int main(int argc, char *argv[])
     probe::stampLaunch(argv);
     const std::int64_t atMain = probe::nowNs();
     const probe::Mode mode =
-        probe::parseMode(argc, argv, {"startup", "memory"}, {"reading", "idle", "growth"},
-                         "usage: bench_startup [startup | reading COUNT | memory | idle SECONDS | growth COUNT]\n");
+        probe::parseMode(argc, argv, {"startup", "memory", "instructions"}, {"reading", "idle", "growth"},
+                         "usage: bench_startup [startup | reading COUNT | memory | idle SECONDS | growth COUNT |"
+                         " instructions | frames DIR]\n",
+                         {"frames"});
     probe::setDeadline(30 + mode.count);
 
     // The program's own start-up, as runVestastra runs it.
@@ -92,12 +106,24 @@ int main(int argc, char *argv[])
     const std::int64_t appReady = probe::nowNs();
     setUpApplication(app);
     SystemPlatform system;
-    Session session(system.services());
+    Platform services = system.services();
+    FixedDraws fixedDraws;
+    const bool fixed = mode.name == "instructions" || mode.name == "frames";
+    Session session(fixed ? Platform{services.messages, services.desktop, services.clock,
+                                                            fixedDraws, services.guard, services.settings}
+                                                 : services);
 
     app.watchPaintOf(QStringLiteral("frmMain"));
     if (!session.start()) {
         std::fputs("probe: the program ended during start-up; is another probe running?\n", stderr);
         return 3;
+    }
+    if (mode.name == "instructions")
+        app.endAtFirstPaint();
+    if (mode.name == "frames") {
+        app.waitForPaint();
+        probe::saveFrames(session.inputWindow(), mode.folder);
+        return 0;
     }
     app.reportStartUp(atMain, appReady);
 
