@@ -33,8 +33,9 @@ bool Session::start()
     if (remindsOfUpdates())
         remindOfUpdate(platform);
     InputWindow &window = inputWindow();
-    window.show();
+    // Drawn before the window shows, so that its first frame already has it.
     window.bringOfferToFront(frontOfferFor(offerDraw(platform.random.next())));
+    window.show();
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -33,9 +34,12 @@ QFont fontFor(const Style &style)
     // installed, and keeping the default font where one is not, gives the same face
     // for far less.
     static const QStringList installed = [] {
+        // Looked up in the installed families, not through hasFamily(), which also
+        // runs each name through the font configuration's substitution.
+        const QStringList families = QFontDatabase::families();
         QStringList faces;
         for (const Style &designed : {verdana(0), msSansSerif(0)}) {
-            if (QFontDatabase::hasFamily(QLatin1String(designed.face)))
+            if (families.contains(QLatin1String(designed.face), Qt::CaseInsensitive))
                 faces << QLatin1String(designed.face);
         }
         return faces;
@@ -67,46 +71,56 @@ Face faceOf(QWidget *control)
 
 } // namespace
 
-void setBackground(QWidget *control, const QColor &colour)
+void setColours(QWidget *control, const QColor &background, const QColor &text)
 {
+    // In one palette change: each change spreads to every child.
     QPalette palette = control->palette();
-    switch (faceOf(control)) {
-    case Face::Text:
-        palette.setColor(QPalette::Base, colour);
-        break;
-    case Face::Button:
-        palette.setColor(QPalette::Button, colour);
-        palette.setColor(QPalette::Base, colour);
-        break;
-    case Face::Plain:
-        palette.setColor(QPalette::Window, colour);
-        control->setAutoFillBackground(true);
-        break;
+    const Face face = faceOf(control);
+    if (background.isValid()) {
+        switch (face) {
+        case Face::Text:
+            palette.setColor(QPalette::Base, background);
+            break;
+        case Face::Button:
+            palette.setColor(QPalette::Button, background);
+            palette.setColor(QPalette::Base, background);
+            break;
+        case Face::Plain:
+            palette.setColor(QPalette::Window, background);
+            control->setAutoFillBackground(true);
+            break;
+        }
+    }
+    if (text.isValid()) {
+        switch (face) {
+        case Face::Text:
+            palette.setColor(QPalette::Text, text);
+            break;
+        case Face::Button:
+            palette.setColor(QPalette::ButtonText, text);
+            palette.setColor(QPalette::Text, text);
+            break;
+        case Face::Plain:
+            palette.setColor(QPalette::WindowText, text);
+            break;
+        }
     }
     control->setPalette(palette);
+}
+
+void setBackground(QWidget *control, const QColor &colour)
+{
+    setColours(control, colour, {});
 }
 
 void setForeground(QWidget *control, const QColor &colour)
 {
-    QPalette palette = control->palette();
-    switch (faceOf(control)) {
-    case Face::Text:
-        palette.setColor(QPalette::Text, colour);
-        break;
-    case Face::Button:
-        palette.setColor(QPalette::ButtonText, colour);
-        palette.setColor(QPalette::Text, colour);
-        break;
-    case Face::Plain:
-        palette.setColor(QPalette::WindowText, colour);
-        break;
-    }
-    control->setPalette(palette);
+    setColours(control, {}, colour);
 }
 
 QCursor linkCursor()
 {
-    static const QCursor cursor(readPicture(QStringLiteral(":/icons/linkhand.png"), "png"), 12, 0);
+    static const QCursor cursor(rawPicture(QStringLiteral(":/icons/linkhand.rgba"), 32), 12, 0);
     return cursor;
 }
 
@@ -149,8 +163,6 @@ Label::Label(LabelFlags labelFlags, QWidget *parent) : QLabel(parent), flags(lab
     static const bool factoryInstalled = (QAccessible::installFactory(accessibleLinks), true);
     Q_UNUSED(factoryInstalled);
     setCursor(linkCursor());
-    // Links come after the other controls in the Tab order, so the keyboard reaches them too.
-    setFocusPolicy(Qt::TabFocus);
 }
 
 void Label::activate()
@@ -176,8 +188,24 @@ void drawFocusFrame(QWidget *control, int inset = 0)
 
 void Label::paintEvent(QPaintEvent *event)
 {
-    QLabel::paintEvent(event);
+    // A label that takes the focus draws its text through a rich-text document, which
+    // QLabel builds on its first paint; a link draws the same plain text itself until
+    // it first has the focus.
+    if (isLink() && !textDocumentNeeded) {
+        QPainter painter(this);
+        const int textFlags = QStyle::visualAlignment(layoutDirection(), alignment()) | Qt::TextHideMnemonic
+                              | (wordWrap() ? Qt::TextWordWrap : 0);
+        style()->drawItemText(&painter, contentsRect(), textFlags, palette(), isEnabled(), text(), foregroundRole());
+    } else {
+        QLabel::paintEvent(event);
+    }
     drawFocusFrame(this);
+}
+
+void Label::focusInEvent(QFocusEvent *event)
+{
+    textDocumentNeeded = true;
+    QLabel::focusInEvent(event);
 }
 
 void Button::paintEvent(QPaintEvent *event)
@@ -237,13 +265,16 @@ Label *label(QWidget *container, const char *name, const QString &caption, QRect
     control->setObjectName(QLatin1String(name));
     if (style.face)
         control->setFont(fontFor(style));
-    setForeground(control, text);
-    if (!(flags & LabelFlag::Transparent) && background.isValid())
-        setBackground(control, background);
+    setColours(control, flags & LabelFlag::Transparent ? QColor() : background, text);
     control->setAlignment((flags & LabelFlag::Centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     control->setWordWrap(flags.testFlag(LabelFlag::Wraps));
     control->setGeometry(place);
     control->setText(caption);
+    // Links come after the other controls in the Tab order, so the keyboard reaches
+    // them too. Taken on only now: a label that takes the focus lays its text out
+    // through a rich-text document, which it needs only once it has the focus.
+    if (control->isLink())
+        control->setFocusPolicy(Qt::TabFocus);
     return control;
 }
 
@@ -270,19 +301,13 @@ public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
                          const QWidget *widget) const override
     {
-        const QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
         const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-        if (control != CC_GroupBox || !frame || frame->text.isEmpty())
-            return rect;
-        if (part == SC_GroupBoxLabel) {
-            // The caption stands a little in from the corner, on its gap in the line.
-            const int indent = std::clamp(frame->rect.right() - rect.right() - 1, 0, captionIndent);
-            return rect.translated(indent, 0);
-        }
-        if (part != SC_GroupBoxFrame)
-            return rect;
+        if (control != CC_GroupBox || !frame || frame->text.isEmpty()
+            || (part != SC_GroupBoxLabel && part != SC_GroupBoxFrame))
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        // Measuring the caption is the costly part: each answer measures it once.
         const QRect caption = QProxyStyle::subControlRect(control, option, SC_GroupBoxLabel, widget);
-        return frame->rect.adjusted(0, caption.center().y(), 0, 0);
+        return part == SC_GroupBoxFrame ? borderAround(*frame, caption) : placed(*frame, caption);
     }
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
@@ -294,11 +319,10 @@ public:
             return;
         }
         if (frame->subControls & SC_GroupBoxFrame) {
-            const QRectF border = QRectF(subControlRect(CC_GroupBox, frame, SC_GroupBoxFrame, widget))
-                                      .adjusted(0.5, 0.5, -0.5, -0.5);
-            const QRect caption = subControlRect(CC_GroupBox, frame, SC_GroupBoxLabel, widget);
+            const QRect measured = QProxyStyle::subControlRect(CC_GroupBox, frame, SC_GroupBoxLabel, widget);
+            const QRectF border = QRectF(borderAround(*frame, measured)).adjusted(0.5, 0.5, -0.5, -0.5);
             painter->save();
-            painter->setClipRegion(QRegion(frame->rect) - caption.adjusted(-2, 0, 2, 0));
+            painter->setClipRegion(QRegion(frame->rect) - placed(*frame, measured).adjusted(-2, 0, 2, 0));
             painter->setRenderHint(QPainter::Antialiasing);
             painter->setPen(frame->palette.color(QPalette::Window).darker(140));
             painter->drawRoundedRect(border, 2, 2);
@@ -307,6 +331,19 @@ public:
         QStyleOptionGroupBox title = *frame;
         title.subControls = frame->subControls & ~SC_GroupBoxFrame;
         QProxyStyle::drawComplexControl(control, &title, painter, widget);
+    }
+
+private:
+    // The border runs through the middle of the caption.
+    static QRect borderAround(const QStyleOptionGroupBox &frame, QRect caption)
+    {
+        return frame.rect.adjusted(0, caption.center().y(), 0, 0);
+    }
+
+    // The caption stands a little in from the corner, on its gap in the line.
+    static QRect placed(const QStyleOptionGroupBox &frame, QRect caption)
+    {
+        return caption.translated(std::clamp(frame.rect.right() - caption.right() - 1, 0, captionIndent), 0);
     }
 };
 
@@ -317,15 +354,16 @@ QGroupBox *groupBox(QWidget *container, const char *name, const QString &caption
 {
     // One style for every frame, which Qt needs to outlive them all; it holds no state.
     static FrameStyle frameStyle;
-    auto *control = new QGroupBox(caption, container);
+    auto *control = new QGroupBox(container);
     control->setStyle(&frameStyle);
     control->setObjectName(QLatin1String(name));
-    // Qt would name a frame inside another by the outer frame's caption.
-    control->setAccessibleName(caption);
     control->setGeometry(place);
     control->setFont(fontFor(style));
-    setBackground(control, background);
-    setForeground(control, text);
+    setColours(control, background, text);
+    // Given after the font, so that it is measured once, in its own font.
+    control->setTitle(caption);
+    // Qt would name a frame inside another by the outer frame's caption.
+    control->setAccessibleName(caption);
     return control;
 }
 
@@ -401,9 +439,32 @@ QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place)
     return control;
 }
 
+namespace {
+
+// QComboBox builds its pop-up as soon as its font or palette changes, which a window
+// being built does to every list; this one builds it when first opened, with the
+// list's font and palette as they are by then.
+class DropDownList : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        const bool deferred = event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange;
+        if (deferred && !findChild<QAbstractItemView *>())
+            QWidget::changeEvent(event);
+        else
+            QComboBox::changeEvent(event);
+    }
+};
+
+} // namespace
+
 QComboBox *dropDownList(QWidget *container, const char *name, QRect place)
 {
-    auto *control = new QComboBox(container);
+    auto *control = new DropDownList(container);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     return control;

@@ -62,6 +62,8 @@ inline constexpr Style msSansSerif(double points, bool bold = false)
 // Asks for the face first; where it is missing Qt picks the nearest one it has.
 QFont fontFor(const Style &style);
 
+// A control's background and text colours, each left as it is when invalid.
+void setColours(QWidget *control, const QColor &background, const QColor &text);
 void setBackground(QWidget *control, const QColor &colour);
 void setForeground(QWidget *control, const QColor &colour);
 
@@ -98,9 +100,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     LabelFlags flags;
+    bool textDocumentNeeded = false;
     // Twice the x of the centre a centred label keeps, taken from its first place:
     // each new caption is centred on it, so no rounding adds up from one to the next.
     std::optional<int> centreTwice;

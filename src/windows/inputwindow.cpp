@@ -20,8 +20,7 @@ using twips::at;
 InputWindow::InputWindow(MessageBoxes &messageBoxes, QWidget *parent)
     : MenusAndOffersWindow("frmMain", {7455, 4455}, parent), messages(messageBoxes)
 {
-    setBackground(clientArea(), colour::maroon);
-    setForeground(clientArea(), Qt::white);
+    setColours(clientArea(), colour::maroon, Qt::white);
     setFont(fontFor(verdana(8.25)));
     buildControls();
     fillDateLists();
@@ -59,8 +58,7 @@ void InputWindow::buildControls()
     for (QLineEdit *box : {firstNameEdit, middleNameEdit, lastNameEdit}) {
         // The window's regular font: the frame's bold one is for its caption only.
         box->setFont(font());
-        setBackground(box, colour::maroon);
-        setForeground(box, Qt::white);
+        setColours(box, colour::maroon, Qt::white);
     }
 
     QGroupBox *birthDate = groupBox(details, "fraBirthDay", QStringLiteral("Date Of Birth"),
@@ -70,8 +68,7 @@ void InputWindow::buildControls()
     yearList = dropDownList(birthDate, "cboYear", at(2880, 240, 975, 315));
     for (QComboBox *list : {monthList, dayList, yearList}) {
         list->setFont(fontFor(verdana(8.25)));
-        setBackground(list, colour::maroon);
-        setForeground(list, face);
+        setColours(list, colour::maroon, face);
     }
     readingButton = button(details, "cmdNext", QStringLiteral("Get My Vestastra Reading"),
                            at(4200, 1440, 3165, 645), verdana(8.25, true));
@@ -80,8 +77,7 @@ void InputWindow::buildControls()
 
     // Below the visible client area: reached only from the keyboard.
     exitButton = button(window, "cmdExit", QStringLiteral("E&xit"), at(5040, 5640, 2085, 315));
-    setBackground(exitButton, colour::lightBlue);
-    setForeground(exitButton, colour::buttonText);
+    setColours(exitButton, colour::lightBlue, colour::buttonText);
 
     setTabChain({firstNameEdit, middleNameEdit, lastNameEdit, monthList, dayList, yearList, readingButton,
                  exitButton, forumLink, coBrandOffer, fullBrandOffer});

@@ -42,8 +42,7 @@ QPlainTextEdit *longText(QWidget *page, const char *name, const char *heading, Q
 {
     QPlainTextEdit *box = readingBox(page, name, place);
     box->setAccessibleName(QLatin1String(heading));
-    setBackground(box, colour::maroon);
-    setForeground(box, colour::buttonFace);
+    setColours(box, colour::maroon, colour::buttonFace);
     return box;
 }
 
@@ -63,8 +62,7 @@ QFrame *pageFrame(QTabWidget *tabs, const char *name, const QString &caption)
 
 ReadingWindow::ReadingWindow(QWidget *parent) : MenusAndOffersWindow("frmDisplay", {8295, 7575}, parent)
 {
-    setBackground(clientArea(), colour::darkGrey);
-    setForeground(clientArea(), Qt::black);
+    setColours(clientArea(), colour::darkGrey, Qt::black);
     setFont(fontFor(verdana(8.25)));
     buildControls();
     buildMenus();

@@ -39,6 +39,19 @@ private Q_SLOTS:
         QVERIFY2(offset.manhattanLength() <= 8, qPrintable(QString::number(offset.manhattanLength())));
     }
 
+    // The window carries its icon raw; each size must be the very picture drawn for it.
+    void iconsAreThePicturesDrawnForThem()
+    {
+        const QIcon icon = FixedWindow("frmOther", {3000, 1500}, MenuBar::None).windowIcon();
+        for (const int side : {16, 32, 48, 64}) {
+            const QImage drawn(QStringLiteral(RESOURCES_DIR "/icons/vestastra-%1.png").arg(side));
+            QVERIFY(!drawn.isNull());
+            const QImage carried = icon.pixmap(side, side).toImage();
+            QCOMPARE(carried.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                     drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+    }
+
     void aWindowShownAgainStaysWhereTheUserPutIt()
     {
         FixedWindow window("frmOther", {3000, 1500}, MenuBar::None);
