@@ -24,6 +24,7 @@
 #include <QStyleOptionFocusRect>
 
 #include <algorithm>
+#include <cmath>
 
 namespace controls {
 
@@ -320,12 +321,9 @@ public:
         }
         if (frame->subControls & SC_GroupBoxFrame) {
             const QRect measured = QProxyStyle::subControlRect(CC_GroupBox, frame, SC_GroupBoxLabel, widget);
-            const QRectF border = QRectF(borderAround(*frame, measured)).adjusted(0.5, 0.5, -0.5, -0.5);
             painter->save();
             painter->setClipRegion(QRegion(frame->rect) - placed(*frame, measured).adjusted(-2, 0, 2, 0));
-            painter->setRenderHint(QPainter::Antialiasing);
-            painter->setPen(frame->palette.color(QPalette::Window).darker(140));
-            painter->drawRoundedRect(border, 2, 2);
+            drawBorder(painter, borderAround(*frame, measured), frame->palette.color(QPalette::Window).darker(140));
             painter->restore();
         }
         QStyleOptionGroupBox title = *frame;
@@ -334,6 +332,42 @@ public:
     }
 
 private:
+    // A rounded rectangle in a smoothed 1-pixel line, within the painter's clip.
+    static void drawBorder(QPainter *painter, QRect border, const QColor &line)
+    {
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(line);
+        const QTransform device = painter->deviceTransform();
+        const bool wholePixels = device.type() <= QTransform::TxScale && device.m11() == device.m22()
+                                 && device.m11() == std::floor(device.m11());
+        if (!wholePixels) {
+            painter->drawRoundedRect(QRectF(border).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+            return;
+        }
+        // On whole device pixels the straight runs cover whole pixels, so they can be
+        // filled; only the corners need smoothing, which costs far more per pixel.
+        const int corner = 4;
+        const int across = border.width() - 2 * corner;
+        const int down = border.height() - 2 * corner;
+        painter->fillRect(border.left() + corner, border.top(), across, 1, line);
+        painter->fillRect(border.left() + corner, border.bottom(), across, 1, line);
+        painter->fillRect(border.left(), border.top() + corner, 1, down, line);
+        painter->fillRect(border.right(), border.top() + corner, 1, down, line);
+        const QRegion clip = painter->clipRegion();
+        for (const bool left : {true, false}) {
+            for (const bool top : {true, false}) {
+                // A small rounded rectangle on the corner, drawn only there: its line
+                // runs through the corner's pixels as the whole border's would.
+                const QRect small(left ? border.left() : border.right() + 1 - 2 * corner,
+                                  top ? border.top() : border.bottom() + 1 - 2 * corner, 2 * corner, 2 * corner);
+                const QRect square(left ? small.left() : small.right() + 1 - corner,
+                                   top ? small.top() : small.bottom() + 1 - corner, corner, corner);
+                painter->setClipRegion(clip & square);
+                painter->drawRoundedRect(QRectF(small).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+            }
+        }
+    }
+
     // The border runs through the middle of the caption.
     static QRect borderAround(const QStyleOptionGroupBox &frame, QRect caption)
     {

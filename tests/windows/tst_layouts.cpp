@@ -12,11 +12,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QComboBox>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include <vector>
@@ -608,7 +611,8 @@ private Q_SLOTS:
 
     // No control inside a frame touches the frame's border or its caption: drawn
     // without its controls, the frame shows nothing but its background where each
-    // control stands, nor in a pixel's margin round it.
+    // control stands, nor in a pixel's margin round it. Away from its caption, the
+    // frame is its background and a smoothed rounded line, as a painter draws it.
     void framesKeepClearOfTheirContents_data() { everyWindow_data(); }
 
     void framesKeepClearOfTheirContents()
@@ -630,6 +634,30 @@ private Q_SLOTS:
                 control->show();
             const qreal scale = drawn.devicePixelRatio();
             const QRgb background = frame->palette().color(QPalette::Window).rgb();
+            QStyleOptionGroupBox option;
+            option.initFrom(frame);
+            option.text = frame->title();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                                 QStyle::SC_GroupBoxLabel, frame);
+            QImage expected(drawn.size(), drawn.format());
+            expected.setDevicePixelRatio(scale);
+            expected.fill(background);
+            QPainter painter(&expected);
+            painter.setClipRegion(QRegion(frame->rect()) - caption.adjusted(-2, 0, 2, 0));
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(frame->palette().color(QPalette::Window).darker(140));
+            painter.drawRoundedRect(QRectF(frame->rect().adjusted(0, caption.center().y(), 0, 0))
+                                        .adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+            painter.end();
+            const QRect captionPixels = QRectF(QPointF(caption.topLeft()) * scale, QSizeF(caption.size()) * scale)
+                                            .toAlignedRect().adjusted(-1, -1, 1, 1);
+            int astray = 0;
+            for (int y = 0; y < drawn.height(); ++y) {
+                for (int x = 0; x < drawn.width(); ++x)
+                    astray += !captionPixels.contains(x, y) && drawn.pixel(x, y) != expected.pixel(x, y);
+            }
+            QCOMPARE(astray, 0);
             for (const QWidget *control : std::as_const(controls)) {
                 const QRect margin = control->geometry().adjusted(-1, -1, 1, 1);
                 const QRect pixels = QRectF(QPointF(margin.topLeft()) * scale, QSizeF(margin.size()) * scale)
