@@ -74,20 +74,15 @@ private Q_SLOTS:
         QCOMPARE(missingValueProblem({values[0], values[1], values[2], values[3], values[4]}), message);
     }
 
+    // Only plain spaces go: tabs, line breaks and no-break spaces are what was typed.
     void trimmingTakesSpacesOnly()
     {
-        QCOMPARE(trimSpaces(QStringLiteral("  a b  ")), QStringLiteral("a b"));
-        QCOMPARE(trimSpaces(QStringLiteral("\ta\r\n ")), QStringLiteral("\ta\r\n"));
-        QCOMPARE(trimSpaces(QStringLiteral("    ")), QString());
-    }
-    void trimmedTrimsEveryValue()
-    {
-        const Referral padded{QStringLiteral(" a "), QStringLiteral(" b "), QStringLiteral(" c\r\n "),
-                              QStringLiteral(" d "), QStringLiteral(" e ")};
-        const Referral result = trimmed(padded);
+        const QChar noBreak(0xa0);
+        const Referral result = trimmed({QStringLiteral("  a b  "), QStringLiteral("\ta\r\n "), QStringLiteral("    "),
+                                         noBreak + QStringLiteral(" d"), QStringLiteral(" e ")});
         const QStringList values{result.name, result.email, result.message, result.friendName, result.friendEmail};
-        QCOMPARE(values, (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c\r\n"),
-                                      QStringLiteral("d"), QStringLiteral("e")}));
+        QCOMPARE(values, (QStringList{QStringLiteral("a b"), QStringLiteral("\ta\r\n"), QString(),
+                                      noBreak + QStringLiteral(" d"), QStringLiteral("e")}));
     }
 
     void emailProblems_data()
@@ -103,6 +98,8 @@ private Q_SLOTS:
         QTest::newRow("no at sign") << "ab.c" << "d@e.f" << proper;
         QTest::newRow("friend's has no dot") << "a@b.c" << "d@ef" << proper;
         QTest::newRow("same text in another case") << "A@B.C" << "a@b.c" << QString();
+        QTest::newRow("a dot before the at sign counts") << "a.b@c" << "x.y@z" << QString();
+        QTest::newRow("both the placeholder") << "Your Email Address" << "Your Email Address" << distinct;
     }
 
     void emailProblems()
@@ -118,7 +115,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("clears");
         QTest::addColumn<bool>("restores");
-        QTest::newRow("the placeholder") << QString::fromLatin1(placeholders::name) << true << false;
+        QTest::newRow("the placeholder") << QStringLiteral("Your Name") << true << false;
         QTest::newRow("the placeholder in spaces") << QStringLiteral("  Your Name ") << true << false;
         QTest::newRow("another case") << QStringLiteral("your name") << false << false;
         QTest::newRow("empty") << QString() << false << true;

@@ -144,22 +144,15 @@ struct FakePlatform
     FileSettingsStore settings;
 };
 
-// The names of the top-level windows still alive; a test's cleanup expects none.
-inline QStringList leftoverWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QStringList names;
-    for (const QWidget *window : QApplication::topLevelWidgets())
-        names << (window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
-                                                 : window->objectName());
-    return names;
-}
-
 // Fails the running test when a top-level window outlived it, as every window test
 // checks in its cleanup.
 inline void verifyNoWindowLeft()
 {
-    const QStringList left = leftoverWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList left;
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        left << (window->objectName().isEmpty() ? QString::fromLatin1(window->metaObject()->className())
+                                                : window->objectName());
     QVERIFY2(left.isEmpty(), qPrintable(QLatin1String("windows left behind: ") + left.join(QLatin1String(", "))));
 }
 
@@ -186,18 +179,6 @@ T *control(const QWidget &window, const char *name)
 inline QWidget *clientAreaOf(QWidget &window)
 {
     return control<QWidget>(window, "clientArea");
-}
-
-// Fills the input window as a user does and asks for the reading.
-inline void enterAndAsk(InputWindow &input, int day, int month, int year = 1990,
-                        const QString &first = QStringLiteral("ANN"), const QString &last = QStringLiteral("LEE"))
-{
-    control<QLineEdit>(input, "txtFirstName")->setText(first);
-    control<QLineEdit>(input, "txtLastName")->setText(last);
-    control<QComboBox>(input, "cboDate")->setCurrentIndex(day - 1);
-    control<QComboBox>(input, "cboMonth")->setCurrentIndex(month - 1);
-    control<QComboBox>(input, "cboYear")->setCurrentIndex(year - 1900);
-    control<QPushButton>(input, "cmdNext")->click();
 }
 
 // Fails the running test, by name, when a modal window stays open for seconds: a test
@@ -279,13 +260,18 @@ protected:
         qFatal("window: no window is named \"%s\"", qPrintable(name));
     }
 
-    // Fills the input window and asks for the reading: the reading window the session
-    // shows.
+    // Fills the input window as a user does and asks for the reading: the reading
+    // window the session shows.
     ReadingWindow &askForReading(InputWindow &input, int day, int month, int year = 1990,
                                  const QString &first = QStringLiteral("ANN"),
                                  const QString &last = QStringLiteral("LEE"))
     {
-        enterAndAsk(input, day, month, year, first, last);
+        control<QLineEdit>(input, "txtFirstName")->setText(first);
+        control<QLineEdit>(input, "txtLastName")->setText(last);
+        control<QComboBox>(input, "cboDate")->setCurrentIndex(day - 1);
+        control<QComboBox>(input, "cboMonth")->setCurrentIndex(month - 1);
+        control<QComboBox>(input, "cboYear")->setCurrentIndex(year - 1900);
+        control<QPushButton>(input, "cmdNext")->click();
         return program().readingWindow();
     }
 

@@ -707,11 +707,7 @@ private Q_SLOTS:
             QCOMPARE(icon.width(), qRound(32 * scale));
             QCOMPARE(icon.devicePixelRatio(), scale);
         }
-        InputWindow &input = program().inputWindow();
-        control<QLineEdit>(input, "txtFirstName")->setText(QStringLiteral("ANN"));
-        control<QLineEdit>(input, "txtLastName")->setText(QStringLiteral("LEE"));
-        control<QPushButton>(input, "cmdNext")->click();
-        const QPixmap sign = control<QLabel>(program().readingWindow(), "picSunSign")->pixmap();
+        const QPixmap sign = control<QLabel>(askForReading(program().inputWindow(), 1, 1), "picSunSign")->pixmap();
         QCOMPARE(sign.devicePixelRatio(), scale > 1 ? 2.0 : 1.0);
         QCOMPARE(sign.deviceIndependentSize(), QSizeF(200, 200));
     }
