@@ -12,6 +12,8 @@ class QApplication;
 // waiting for its user should not wake up twice a second for ever.
 class CaretBlinkLimit : public QObject
 {
+    Q_OBJECT
+
 public:
     CaretBlinkLimit(QApplication &app, std::chrono::milliseconds blinkFor);
 

@@ -2,6 +2,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <memory>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -239,7 +241,7 @@ private Q_SLOTS:
             QTest::newRow(leftover) << locks << QString::fromLatin1(leftover);
         QTest::newRow("a folder holding a file") << QStringLiteral("runtime lock")
                                                  << QStringLiteral("a folder holding a file");
-        for (const char *leftover : {"empty, just written", "of another user, owner dead", "a folder"})
+        for (const char *leftover : {"empty, just written", "of another user, owner dead", "a folder", "held"})
             QTest::addRow("settings lock %s", leftover) << settings << QString::fromLatin1(leftover);
     }
 
@@ -260,6 +262,7 @@ private Q_SLOTS:
         QVERIFY(leaveFile(other, "not the program's", 60, QFile::ReadOwner | QFile::WriteOwner));
         const QByteArray lockOfDeadCopy = deadProcess() + "\nVLFreeVestastra\n" + QSysInfo::machineHostName().toUtf8()
                                           + '\n';
+        std::unique_ptr<QLockFile> held; // a settings lock another process still holds
         for (const QString &place : std::as_const(places)) {
             const QByteArray name = QFile::encodeName(place);
             if (leftover == QLatin1String("empty, an hour old"))
@@ -283,7 +286,10 @@ private Q_SLOTS:
                     QVERIFY(leaveFile(place + QLatin1String("/kept"), "kept", 60));
             } else if (leftover == QLatin1String("a dangling link"))
                 QVERIFY(symlink("nowhere", name.constData()) == 0 && Folders::own(place));
-            else if (leftover == QLatin1String("a link to another file"))
+            else if (leftover == QLatin1String("held")) {
+                held = std::make_unique<QLockFile>(place);
+                QVERIFY(held->tryLock());
+            } else if (leftover == QLatin1String("a link to another file"))
                 QVERIFY(symlink(QFile::encodeName(other).constData(), name.constData()) == 0 && Folders::own(place));
             else
                 QFAIL("unknown leftover");
@@ -306,8 +312,9 @@ private Q_SLOTS:
             QVERIFY(QFile::exists(places.first() + QLatin1String("/kept")));
         if (target == QLatin1String("settings lock")) {
             const QString store = folders.config() + QLatin1Char('/') + probeName + QLatin1String(".conf");
+            // A store whose lock is held is left unwritten rather than waited on.
             QCOMPARE(QSettings(store, QSettings::IniFormat).value(QStringLiteral("Settings/probe")).toString(),
-                     QStringLiteral("x"));
+                     held ? QString() : QStringLiteral("x"));
         }
     }
 

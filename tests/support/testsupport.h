@@ -40,6 +40,7 @@ using design::mainSite;
 struct ShownMessage
 {
     QString owner; // the objectName of the window the box belongs to; empty for none
+    QString focus; // the objectName of the control that had the focus as the box came up
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
@@ -50,7 +51,9 @@ class FakeMessageBoxes : public MessageBoxes
 public:
     MessageAnswer show(QWidget *owner, const QString &text, MessageIcon icon, MessageButtons buttons) override
     {
-        shown.append({owner ? owner->window()->objectName() : QString(), text, icon, buttons});
+        const QWidget *focus = QApplication::focusWidget();
+        shown.append({owner ? owner->window()->objectName() : QString(), focus ? focus->objectName() : QString(),
+                      text, icon, buttons});
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         if (answers.empty())

@@ -26,6 +26,7 @@ private Q_SLOTS:
         QVERIFY(window.menuBar());
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QVERIFY(!window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
         // Neither maximised nor full screen, even when a decoration offers it.
         const QSize fixed = window.size();
         for (const Qt::WindowState enlarged : {Qt::WindowMaximized, Qt::WindowFullScreen}) {

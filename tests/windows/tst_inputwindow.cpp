@@ -47,6 +47,10 @@ class TestInputWindow : public WindowTest
     QPushButton *readingButton() const { return control<QPushButton>(input, "cmdNext"); }
 
 private Q_SLOTS:
+    // The window is English whatever the user's locale: under German the months
+    // would read "Januar".
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
     void init()
     {
         WindowTest::init();
@@ -221,6 +225,8 @@ private Q_SLOTS:
         QCOMPARE(platform->messages.texts(), QStringList{message});
         QCOMPARE(platform->messages.shown.first().icon, MessageIcon::Information);
         QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmMain")});
+        // The message first, then the focus moves: a screen reader tells why before where.
+        QCOMPARE(platform->messages.shown.first().focus, QStringLiteral("cmdNext"));
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         QVERIFY(input->isVisible());
         QVERIFY(!findWindow<ReadingWindow>());
