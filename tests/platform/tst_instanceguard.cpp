@@ -3,11 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <memory>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 
 #include <grp.h>
 #include <sys/stat.h>
