@@ -2,15 +2,36 @@
 
 #include "caretblinklimit.h"
 #include "commandline.h"
-#include "platform/display.h"
 #include "platform/platform.h"
-#include "programstyle.h"
 #include "session.h"
+#include "windows/programstyle.h"
 
 #include <QApplication>
 #include <QPixmapCache>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Qt ends a program whose display or platform it cannot use with a fatal message, an
+// abort and a core dump; this says it plainly instead. Qt's account of the platforms
+// it tried is left out while the application object is made: the sentence says it.
+void tellMissingDisplay(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        const QString program = QCoreApplication::arguments().value(0, QStringLiteral("VLFreeVestastra"));
+        std::fprintf(stderr,
+                     "VL Vestastra needs a graphical display and found none; on a machine without one, run it "
+                     "under a virtual display: xvfb-run -a %s\n",
+                     qPrintable(program));
+        std::_Exit(1);
+    }
+    if (!QByteArray(context.category).startsWith("qt.qpa."))
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
 
 void setUpApplication(QApplication &app)
 {
@@ -30,20 +51,13 @@ void setUpApplication(QApplication &app)
 
 int runVestastra(int argc, char *argv[])
 {
-    if (const std::optional<int> status = handleCommandLine(argc, argv))
+    if (const std::optional<int> status = answerWithoutDisplay(argc, argv))
         return *status;
-    // Without a display it can reach, Qt would abort with a platform plugin error and
-    // a core dump; say it plainly.
-    DisplayConnection display;
-    if (!display.reached()) {
-        std::fprintf(stderr,
-                     "VL Vestastra needs a graphical display and found none; on a machine without one, run it "
-                     "under a virtual display: xvfb-run -a %s\n",
-                     argv[0]);
-        return 1;
-    }
+    qInstallMessageHandler(tellMissingDisplay);
     QApplication app(argc, argv);
-    display.release();
+    qInstallMessageHandler(nullptr);
+    if (const std::optional<int> status = checkArguments(QCoreApplication::arguments()))
+        return *status;
     setUpApplication(app);
 
     SystemPlatform system;

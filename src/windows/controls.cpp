@@ -4,7 +4,6 @@
 #include "twips.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -17,7 +16,6 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPainter>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -121,7 +119,7 @@ void setForeground(QWidget *control, const QColor &colour)
 
 QCursor linkCursor()
 {
-    static const QCursor cursor(rawPicture(QStringLiteral(":/icons/linkhand.rgba"), 32), 12, 0);
+    static const QCursor cursor(readPicture(QStringLiteral(":/icons/linkhand.png"), "png"), 12, 0);
     return cursor;
 }
 
@@ -174,14 +172,13 @@ void Label::activate()
 
 namespace {
 
-void drawFocusFrame(QWidget *control, int inset = 0)
+void drawFocusFrame(QWidget *control)
 {
     if (!control->hasFocus())
         return;
     QPainter painter(control);
     QStyleOptionFocusRect option;
     option.initFrom(control);
-    option.rect.adjust(inset, inset, -inset, -inset);
     control->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, control);
 }
 
@@ -207,12 +204,6 @@ void Label::focusInEvent(QFocusEvent *event)
 {
     textDocumentNeeded = true;
     QLabel::focusInEvent(event);
-}
-
-void Button::paintEvent(QPaintEvent *event)
-{
-    QPushButton::paintEvent(event);
-    drawFocusFrame(this, 3);
 }
 
 void Button::keyPressEvent(QKeyEvent *event)
@@ -288,108 +279,10 @@ QFrame *panel(QWidget *container, const char *name, QRect place, const QColor &b
     return control;
 }
 
-namespace {
-
-// Draws a frame's border through the middle of its caption, the caption on a gap in
-// the line, as framed windows of this kind are laid out: the controls placed just
-// below the caption then stay clear of the border. Qt's own style would draw the
-// border below the caption, right across them.
-class FrameStyle : public QProxyStyle
-{
-    static constexpr int captionIndent = 6;
-
-public:
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
-                         const QWidget *widget) const override
-    {
-        const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-        if (control != CC_GroupBox || !frame || frame->text.isEmpty()
-            || (part != SC_GroupBoxLabel && part != SC_GroupBoxFrame))
-            return QProxyStyle::subControlRect(control, option, part, widget);
-        // Measuring the caption is the costly part: each answer measures it once.
-        const QRect caption = QProxyStyle::subControlRect(control, option, SC_GroupBoxLabel, widget);
-        return part == SC_GroupBoxFrame ? borderAround(*frame, caption) : placed(*frame, caption);
-    }
-
-    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
-                            const QWidget *widget) const override
-    {
-        const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-        if (control != CC_GroupBox || !frame || frame->text.isEmpty()) {
-            QProxyStyle::drawComplexControl(control, option, painter, widget);
-            return;
-        }
-        if (frame->subControls & SC_GroupBoxFrame) {
-            const QRect measured = QProxyStyle::subControlRect(CC_GroupBox, frame, SC_GroupBoxLabel, widget);
-            painter->save();
-            painter->setClipRegion(QRegion(frame->rect) - placed(*frame, measured).adjusted(-2, 0, 2, 0));
-            drawBorder(painter, borderAround(*frame, measured), frame->palette.color(QPalette::Window).darker(140));
-            painter->restore();
-        }
-        QStyleOptionGroupBox title = *frame;
-        title.subControls = frame->subControls & ~SC_GroupBoxFrame;
-        QProxyStyle::drawComplexControl(control, &title, painter, widget);
-    }
-
-private:
-    // A rounded rectangle in a smoothed 1-pixel line, within the painter's clip.
-    static void drawBorder(QPainter *painter, QRect border, const QColor &line)
-    {
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setPen(line);
-        const QTransform device = painter->deviceTransform();
-        const bool wholePixels = device.type() <= QTransform::TxScale && device.m11() == device.m22()
-                                 && device.m11() == std::floor(device.m11());
-        if (!wholePixels) {
-            painter->drawRoundedRect(QRectF(border).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
-            return;
-        }
-        // On whole device pixels the straight runs cover whole pixels, so they can be
-        // filled; only the corners need smoothing, which costs far more per pixel.
-        const int corner = 4;
-        const int across = border.width() - 2 * corner;
-        const int down = border.height() - 2 * corner;
-        painter->fillRect(border.left() + corner, border.top(), across, 1, line);
-        painter->fillRect(border.left() + corner, border.bottom(), across, 1, line);
-        painter->fillRect(border.left(), border.top() + corner, 1, down, line);
-        painter->fillRect(border.right(), border.top() + corner, 1, down, line);
-        const QRegion clip = painter->clipRegion();
-        for (const bool left : {true, false}) {
-            for (const bool top : {true, false}) {
-                // A small rounded rectangle on the corner, drawn only there: its line
-                // runs through the corner's pixels as the whole border's would.
-                const QRect small(left ? border.left() : border.right() + 1 - 2 * corner,
-                                  top ? border.top() : border.bottom() + 1 - 2 * corner, 2 * corner, 2 * corner);
-                const QRect square(left ? small.left() : small.right() + 1 - corner,
-                                   top ? small.top() : small.bottom() + 1 - corner, corner, corner);
-                painter->setClipRegion(clip & square);
-                painter->drawRoundedRect(QRectF(small).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
-            }
-        }
-    }
-
-    // The border runs through the middle of the caption.
-    static QRect borderAround(const QStyleOptionGroupBox &frame, QRect caption)
-    {
-        return frame.rect.adjusted(0, caption.center().y(), 0, 0);
-    }
-
-    // The caption stands a little in from the corner, on its gap in the line.
-    static QRect placed(const QStyleOptionGroupBox &frame, QRect caption)
-    {
-        return caption.translated(std::clamp(frame.rect.right() - caption.right() - 1, 0, captionIndent), 0);
-    }
-};
-
-} // namespace
-
 QGroupBox *groupBox(QWidget *container, const char *name, const QString &caption, QRect place,
                     const Style &style, const QColor &background, const QColor &text)
 {
-    // One style for every frame, which Qt needs to outlive them all; it holds no state.
-    static FrameStyle frameStyle;
     auto *control = new QGroupBox(container);
-    control->setStyle(&frameStyle);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     control->setFont(fontFor(style));
@@ -411,34 +304,14 @@ QLineEdit *textBox(QWidget *container, const char *name, const QString &text, QR
 
 namespace {
 
-// With no caret and no selection the style draws such a box alike with and without
-// the keyboard focus; this one frames itself while it has it.
 class ReadingBox : public QPlainTextEdit
 {
+    Q_OBJECT
+
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
 protected:
-    bool event(QEvent *event) override
-    {
-        const bool handled = QPlainTextEdit::event(event);
-        if (event->type() == QEvent::Paint)
-            drawFocusFrame(this);
-        return handled;
-    }
-
-    void focusInEvent(QFocusEvent *event) override
-    {
-        QPlainTextEdit::focusInEvent(event);
-        update();
-    }
-
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        QPlainTextEdit::focusOutEvent(event);
-        update();
-    }
-
     // Without a caret, Home and End would go nowhere; they go to the top and the
     // bottom, with Control or without, as the arrows and Page Up and Down scroll.
     void keyPressEvent(QKeyEvent *event) override
@@ -473,32 +346,9 @@ QPlainTextEdit *readingBox(QWidget *container, const char *name, QRect place)
     return control;
 }
 
-namespace {
-
-// QComboBox builds its pop-up as soon as its font or palette changes, which a window
-// being built does to every list; this one builds it when first opened, with the
-// list's font and palette as they are by then.
-class DropDownList : public QComboBox
-{
-public:
-    using QComboBox::QComboBox;
-
-protected:
-    void changeEvent(QEvent *event) override
-    {
-        const bool deferred = event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange;
-        if (deferred && !findChild<QAbstractItemView *>())
-            QWidget::changeEvent(event);
-        else
-            QComboBox::changeEvent(event);
-    }
-};
-
-} // namespace
-
 QComboBox *dropDownList(QWidget *container, const char *name, QRect place)
 {
-    auto *control = new DropDownList(container);
+    auto *control = new QComboBox(container);
     control->setObjectName(QLatin1String(name));
     control->setGeometry(place);
     return control;
@@ -560,3 +410,5 @@ void setTabChain(std::initializer_list<QWidget *> order)
 }
 
 } // namespace controls
+
+#include "controls.moc"

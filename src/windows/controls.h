@@ -110,10 +110,9 @@ private:
     std::optional<int> centreTwice;
 };
 
-// A push button that shows when it has the keyboard focus, also when it is flat or
-// the window's default button, which the style draws alike with and without focus;
-// Enter presses it as Space does, as every desktop's buttons take Enter. (Qt's
-// autoDefault would too, but would also draw a focused button as the default one.)
+// A push button that Enter presses as Space does, as every desktop's buttons take
+// Enter. (Qt's autoDefault would too, but would also draw a focused button as the
+// default one.)
 class Button : public QPushButton
 {
     Q_OBJECT
@@ -122,7 +121,6 @@ public:
     using QPushButton::QPushButton;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };
 

@@ -33,6 +33,8 @@ QString typedText(const QPlainTextEdit *box)
 // nothing changes.
 class Placeholder : public QObject
 {
+    Q_OBJECT
+
 public:
     Placeholder(QWidget *box, QString placeholder) : QObject(box), text(std::move(placeholder))
     {
@@ -211,3 +213,5 @@ void ExitScreen::buildControls(const QString &supportMessage)
                  messageEdit, catalogueLink});
     exitButton->setFocus();
 }
+
+#include "exitscreen.moc"

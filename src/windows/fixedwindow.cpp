@@ -32,7 +32,7 @@ QIcon programIcon()
 {
     QIcon icon;
     for (const int size : {VESTASTRA_WINDOW_ICON_SIZES})
-        icon.addPixmap(rawPicture(QStringLiteral(":/icons/vestastra-%1.rgba").arg(size), size));
+        icon.addPixmap(readPicture(QStringLiteral(":/icons/vestastra-%1.png").arg(size), "png"));
     return icon;
 }
 

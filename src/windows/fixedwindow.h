@@ -13,6 +13,8 @@ enum class MenuBar { None, Shown };
 // menu bar when it has one. Sizes are in twips.
 class WindowFrame : public QObject
 {
+    Q_OBJECT
+
 public:
     WindowFrame(QWidget &window, const char *name, QSize clientTwips, MenuBar menuBar);
 

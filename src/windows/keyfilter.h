@@ -17,6 +17,8 @@ std::optional<int> typedCharacter(const QKeyEvent &event);
 // place, or 0 to insert nothing.
 class KeyFilter : public QObject
 {
+    Q_OBJECT
+
 public:
     using Handler = std::function<int(int code)>;
 

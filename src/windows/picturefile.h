@@ -7,7 +7,3 @@
 // detection: even when told the format, Qt otherwise loads every image format plugin
 // to ask whether one reads the file instead.
 QPixmap readPicture(const QString &path, const char *format);
-
-// A square picture of that many pixels a side stored raw: red, green, blue and alpha
-// (premultiplied) bytes, row after row, as resources/tools draws them.
-QPixmap rawPicture(const QString &path, int side);

@@ -10,6 +10,7 @@
 #include "windows/aboutwindow.h"
 #include "windows/exitscreen.h"
 #include "windows/inputwindow.h"
+#include "windows/programstyle.h"
 #include "windows/readingwindow.h"
 
 #include <QAction>
@@ -220,13 +221,16 @@ private:
     QElapsedTimer openFor;
 };
 
-// What every test of the program's windows shares: the platform's services replaced,
-// the program's session, no modal window left waiting, and after each test the
-// session ended and no window left behind. A test class with set-up of its own calls
-// init() first.
+// What every test of the program's windows shares: the program's style, the
+// platform's services replaced, the program's session, no modal window left waiting,
+// and after each test the session ended and no window left behind. A test class with
+// set-up of its own calls init() first.
 class WindowTest : public QObject
 {
     Q_OBJECT
+
+public:
+    WindowTest() { QApplication::setStyle(new ProgramStyle); }
 
 protected:
     // The program's session, started as the program starts it; its input window.
