@@ -41,11 +41,11 @@ bool Session::start()
 
 void Session::showReading(const Entries &entries)
 {
-    if (const std::optional<QLatin1String> sign = signFor(entries.birthDate))
-        lastSign = *sign;
+    if (const std::optional<Sign> sign = signFor(entries.birthDate))
+        lastSign = sign;
     ReadingWindow &window = readingWindow();
-    if (const SignProfile *sign = findSignProfile(lastSign))
-        window.showReading(*sign, signPicture(sign->pictureIndex, window.devicePixelRatioF()));
+    if (lastSign)
+        window.showReading(signProfile(*lastSign), signPicture(*lastSign, window.devicePixelRatioF()));
     inputWindow().hide();
     // The exit screen is built now, hidden, ready for the end of the session.
     exitScreen().hide();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/entryrules.h"
+#include "core/sunsign.h"
 #include "core/website.h"
 #include "platform/platform.h"
 #include "windows/exitscreen.h"
@@ -71,6 +72,6 @@ private:
     QPointer<ExitScreen> exitWindow;
     QList<QPointer<QWidget>> built;
     // A date that matches no sign shows the last sign that matched again.
-    QString lastSign;
+    std::optional<Sign> lastSign;
     bool ended = false;
 };

@@ -1,5 +1,7 @@
 #include "entryrules.h"
 
+#include <QDate>
+
 int filterNameCharacter(int code)
 {
     if (code >= 'A' && code <= 'Z')
@@ -9,11 +11,6 @@ int filterNameCharacter(int code)
     if (code == ' ' || code == '\r' || code == '\b')
         return code;
     return 0;
-}
-
-bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 std::optional<EntryProblem> checkEntries(const Entries &entries)
@@ -30,14 +27,13 @@ std::optional<EntryProblem> checkEntries(const Entries &entries)
     if (date.yearPosition < 0)
         return EntryProblem{QStringLiteral("Please Specify Your Birth Year"), EntryField::Year};
 
-    constexpr int february = 1;
-    const int firstBadFebruaryDay = isLeapYear(firstListedYear + date.yearPosition) ? 29 : 28;
-    if (date.monthPosition == february && date.dayPosition >= firstBadFebruaryDay && date.dayPosition <= 30)
-        return EntryProblem{QStringLiteral("Please Enter Correct Date Or Month!"), EntryField::None};
-
-    const bool thirtyDays = date.monthPosition == 3 || date.monthPosition == 5 || date.monthPosition == 8
-                            || date.monthPosition == 10;
-    if (thirtyDays && date.dayPosition == 30)
-        return EntryProblem{QStringLiteral("Please Enter Correct Date Or Month !"), EntryField::None};
-    return std::nullopt;
+    // The day list offers the 29th to the 31st in every month; February's message has
+    // no space before its mark, the other months' one.
+    const QDate month(firstListedYear + date.yearPosition, date.monthPosition + 1, 1);
+    if (!month.isValid() || date.dayPosition < month.daysInMonth() || date.dayPosition > 30)
+        return std::nullopt;
+    constexpr int february = 2;
+    return EntryProblem{month.month() == february ? QStringLiteral("Please Enter Correct Date Or Month!")
+                                                  : QStringLiteral("Please Enter Correct Date Or Month !"),
+                        EntryField::None};
 }

@@ -10,9 +10,6 @@
 // Enter and Backspace as they are; 0 (refused) for anything else.
 int filterNameCharacter(int code);
 
-// Gregorian: every fourth year, but of the centuries only every fourth.
-bool isLeapYear(int year);
-
 // The years the year list offers, in order.
 inline constexpr int firstListedYear = 1900;
 inline constexpr int lastListedYear = 2050;

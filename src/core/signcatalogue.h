@@ -1,7 +1,8 @@
 #pragma once
 
+#include "sunsign.h"
+
 #include <QLatin1String>
-#include <QStringView>
 
 #include <array>
 
@@ -16,7 +17,6 @@ struct SignProfile
     QLatin1String birthStone;
     QLatin1String positiveTraits;
     QLatin1String negativeTraits;
-    int pictureIndex; // entry of the sign picture list, 1 to 12
     QLatin1String boldness;
     QLatin1String traditional;
     QLatin1String colorful;
@@ -30,5 +30,4 @@ struct SignProfile
 // The twelve profiles, Aries to Pisces.
 const std::array<SignProfile, 12> &signCatalogue();
 
-// The profile whose name equals the argument exactly (case-sensitive), or nullptr.
-const SignProfile *findSignProfile(QStringView name);
+const SignProfile &signProfile(Sign sign);

@@ -2,8 +2,6 @@
 
 #include <array>
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
 
 // Each month splits into two ranges of day positions. The change days are this
@@ -12,30 +10,30 @@ namespace {
 struct MonthSigns
 {
     int lastDayOfFirstSign;
-    QLatin1String firstSign;
-    QLatin1String secondSign;
+    Sign firstSign;
+    Sign secondSign;
 };
 
 constexpr int lastDayPosition = 30;
 
 const std::array<MonthSigns, 12> monthSigns = {{
-    {18, "Capricorn"_L1, "Aquarius"_L1},
-    {17, "Aquarius"_L1, "Pisces"_L1},
-    {19, "Pisces"_L1, "Aries"_L1},
-    {19, "Aries"_L1, "Taurus"_L1},
-    {19, "Taurus"_L1, "Gemini"_L1},
-    {19, "Gemini"_L1, "Cancer"_L1},
-    {19, "Cancer"_L1, "Leo"_L1},
-    {19, "Leo"_L1, "Virgo"_L1},
-    {19, "Virgo"_L1, "Libra"_L1},
-    {19, "Libra"_L1, "Scorpio"_L1},
-    {19, "Scorpio"_L1, "Sagittarius"_L1},
-    {19, "Sagittarius"_L1, "Capricorn"_L1},
+    {18, Sign::Capricorn, Sign::Aquarius},
+    {17, Sign::Aquarius, Sign::Pisces},
+    {19, Sign::Pisces, Sign::Aries},
+    {19, Sign::Aries, Sign::Taurus},
+    {19, Sign::Taurus, Sign::Gemini},
+    {19, Sign::Gemini, Sign::Cancer},
+    {19, Sign::Cancer, Sign::Leo},
+    {19, Sign::Leo, Sign::Virgo},
+    {19, Sign::Virgo, Sign::Libra},
+    {19, Sign::Libra, Sign::Scorpio},
+    {19, Sign::Scorpio, Sign::Sagittarius},
+    {19, Sign::Sagittarius, Sign::Capricorn},
 }};
 
 } // namespace
 
-std::optional<QLatin1String> signFor(const BirthDate &date)
+std::optional<Sign> signFor(const BirthDate &date)
 {
     if (date.monthPosition < 0 || date.monthPosition >= int(monthSigns.size()))
         return std::nullopt;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/sunsign.h"
+
 #include <QPixmap>
 
-// The picture of the sign numbered so (1 to 12, in catalogue order), for a screen of
-// this pixel ratio: drawn at twice the size above 1, so it stays sharp. Null outside
-// 1..12. Decoded only when asked for, so start-up pays nothing.
-QPixmap signPicture(int number, qreal devicePixelRatio);
+// The sign's picture, for a screen of this pixel ratio: drawn at twice the size above
+// 1, so it stays sharp. Decoded only when asked for, so start-up pays nothing.
+QPixmap signPicture(Sign sign, qreal devicePixelRatio);

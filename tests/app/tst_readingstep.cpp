@@ -28,7 +28,7 @@ QImage shownPicture(const ReadingWindow &reading)
 
 QImage listPicture(int number)
 {
-    return signPicture(number, qApp->devicePixelRatio()).toImage();
+    return signPicture(Sign(number - 1), qApp->devicePixelRatio()).toImage();
 }
 
 QString boxText(const ReadingWindow &reading, const char *name)

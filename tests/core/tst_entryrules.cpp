@@ -42,25 +42,6 @@ private Q_SLOTS:
         QCOMPARE(filterNameCharacter(code), inserted);
     }
 
-    void leapYears_data()
-    {
-        QTest::addColumn<int>("year");
-        QTest::addColumn<bool>("leap");
-        QTest::newRow("1900 century") << 1900 << false;
-        QTest::newRow("1904") << 1904 << true;
-        QTest::newRow("1901") << 1901 << false;
-        QTest::newRow("2000 fourth century") << 2000 << true;
-        QTest::newRow("2024") << 2024 << true;
-        QTest::newRow("2100") << 2100 << false;
-    }
-
-    void leapYears()
-    {
-        QFETCH(int, year);
-        QFETCH(bool, leap);
-        QCOMPARE(isLeapYear(year), leap);
-    }
-
     void entries_data()
     {
         QTest::addColumn<QString>("first");
@@ -101,6 +82,10 @@ private Q_SLOTS:
         row("30 Apr", name, name, 30, 4, "1950", ok, EntryField::None);
         row("31 May", name, name, 31, 5, "1950", ok, EntryField::None);
         row("31 Dec", name, name, 31, 12, "2050", ok, EntryField::None);
+        row("31 Jul", name, name, 31, 7, "1950", ok, EntryField::None);
+        row("31 Aug", name, name, 31, 8, "1950", ok, EntryField::None);
+        row("29 Feb 2048", name, name, 29, 2, "2048", ok, EntryField::None);
+        row("29 Feb 2050", name, name, 29, 2, "2050", badDate, EntryField::None);
     }
 
     // Day and month are calendar numbers here; 0 means the list shows nothing.

@@ -1,16 +1,19 @@
 #include "core/signcatalogue.h"
-#include "core/signpictures.h"
 #include "support/design.h"
 
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 
+// The profile of the sign of that name, by the sign's place in the design's order.
 const SignProfile &profile(const char *name)
 {
-    const SignProfile *found = findSignProfile(QString::fromLatin1(name));
-    Q_ASSERT(found);
-    return *found;
+    const auto named = [name](const design::Sign &sign) { return qstrcmp(sign.name, name) == 0; };
+    const auto *found = std::find_if(std::cbegin(design::signs), std::cend(design::signs), named);
+    Q_ASSERT(found != std::cend(design::signs));
+    return signProfile(Sign(found - std::cbegin(design::signs)));
 }
 
 bool isAscii(const QString &text)
@@ -25,7 +28,8 @@ class TestSignCatalogue : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every short field and scale sentence of every sign, in catalogue order.
+    // Every short field and scale sentence of every sign, in catalogue order, which is
+    // also the order of the signs.
     void shortFields_data()
     {
         QTest::addColumn<int>("position");
@@ -38,41 +42,13 @@ private Q_SLOTS:
         QFETCH(int, position);
         const design::Sign &expected = design::signs[position];
         QCOMPARE(signCatalogue().size(), std::size(design::signs));
-        const SignProfile &sign = signCatalogue()[std::size_t(position)];
+        const SignProfile &sign = signProfile(Sign(position));
+        QCOMPARE(&sign, &signCatalogue()[std::size_t(position)]);
         const QStringList shown{sign.name,       sign.element,     sign.luckyNumbers, sign.luckyDay,
                                 sign.compatibility, sign.birthStone, sign.boldness,     sign.traditional,
                                 sign.colorful,   sign.customMade,  sign.frilly,       sign.preferredColors,
                                 sign.undesirableColors};
         QCOMPARE(shown, expected.shortFields());
-        QCOMPARE(sign.pictureIndex, expected.picture);
-    }
-
-    // Pictures are keyed by the sign's name, numbered in catalogue order.
-    void pictureKeys()
-    {
-        for (const design::Sign &sign : design::signs)
-            QCOMPARE(signPictureKey(sign.picture), QLatin1String(sign.name) + QLatin1String(".jpg"));
-        for (int outside : {0, 13})
-            QVERIFY(signPictureKey(outside).isEmpty() && signPictureResource(outside, false).isEmpty());
-        QCOMPARE(signPictureResource(5, true), QStringLiteral(":/signs/Leo@2x.jpg"));
-    }
-
-    void findsByExactName_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("picture");
-        for (const design::Sign &sign : design::signs)
-            QTest::newRow(sign.name) << QString::fromLatin1(sign.name) << sign.picture;
-        for (const char *miss : {"", "aries", "ARIES", " Aries", "Aries ", "Ophiuchus"})
-            QTest::addRow("miss '%s'", miss) << QString::fromLatin1(miss) << 0;
-    }
-
-    void findsByExactName()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, picture);
-        const SignProfile *found = findSignProfile(name);
-        QCOMPARE(found ? found->pictureIndex : 0, picture);
     }
 
     void longTexts_data()

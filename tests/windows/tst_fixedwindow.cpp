@@ -40,7 +40,7 @@ private Q_SLOTS:
         QVERIFY2(offset.manhattanLength() <= 8, qPrintable(QString::number(offset.manhattanLength())));
     }
 
-    // The window carries its icon raw; each size must be the very picture drawn for it.
+    // Each size of the window's icon must be the very picture drawn for it.
     void iconsAreThePicturesDrawnForThem()
     {
         const QIcon icon = FixedWindow("frmOther", {3000, 1500}, MenuBar::None).windowIcon();

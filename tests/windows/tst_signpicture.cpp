@@ -1,3 +1,4 @@
+#include "support/design.h"
 #include "windows/signpicture.h"
 
 #include <QTest>
@@ -25,7 +26,7 @@ private Q_SLOTS:
         QFETCH(int, pixels);
         QFETCH(qreal, pixelRatio);
         for (int number = 1; number <= 12; ++number) {
-            const QPixmap picture = signPicture(number, screenScale);
+            const QPixmap picture = signPicture(Sign(number - 1), screenScale);
             QVERIFY2(!picture.isNull(), qPrintable(QString::number(number)));
             QCOMPARE(picture.size(), QSize(pixels, pixels));
             QCOMPARE(picture.devicePixelRatio(), pixelRatio);
@@ -33,10 +34,16 @@ private Q_SLOTS:
         }
     }
 
-    void numbersOutsideTheListGiveNothing()
+    // Each sign shows the picture drawn for it, kept under the sign's name.
+    void eachSignHasItsOwnPicture()
     {
-        for (int number : {0, -1, 13})
-            QVERIFY(signPicture(number, 1).isNull());
+        for (const design::Sign &sign : design::signs) {
+            const QImage drawn(QStringLiteral(RESOURCES_DIR "/signs/") + QLatin1String(sign.name)
+                               + QLatin1String(".jpg"));
+            QVERIFY2(!drawn.isNull(), sign.name);
+            QCOMPARE(signPicture(Sign(sign.picture - 1), 1).toImage().convertToFormat(QImage::Format_RGB32),
+                     drawn.convertToFormat(QImage::Format_RGB32));
+        }
     }
 };
 
