@@ -7,10 +7,15 @@
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <algorithm>
+#include <map>
 
 namespace {
 
@@ -28,12 +33,52 @@ QAccessibleInterface *accessibleWindows(const QString &, QObject *object)
 
 } // namespace
 
+namespace {
+
+// The program's icon, each size decoded when first asked for: the platforms that show
+// no window icon (Wayland's, the offscreen one) never pay for decoding it.
+class ProgramIconEngine : public QIconEngine
+{
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        // The smallest size drawn that covers the one asked for, else the largest.
+        const QList<QSize> sizes = drawnSizes();
+        const auto covering = std::find_if(sizes.cbegin(), sizes.cend(), [size](QSize drawn) {
+            return drawn.width() >= size.width() && drawn.height() >= size.height();
+        });
+        const int side = (covering == sizes.cend() ? sizes.constLast() : *covering).width();
+        QPixmap &picture = decoded[side];
+        if (picture.isNull())
+            picture = readPicture(QStringLiteral(":/icons/vestastra-%1.png").arg(side), "png");
+        return picture.size() == size ? picture : picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return drawnSizes(); }
+    QIconEngine *clone() const override { return new ProgramIconEngine(*this); }
+
+private:
+    static QList<QSize> drawnSizes()
+    {
+        QList<QSize> sizes;
+        for (const int side : {VESTASTRA_WINDOW_ICON_SIZES})
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+    std::map<int, QPixmap> decoded;
+};
+
+} // namespace
+
 QIcon programIcon()
 {
-    QIcon icon;
-    for (const int size : {VESTASTRA_WINDOW_ICON_SIZES})
-        icon.addPixmap(readPicture(QStringLiteral(":/icons/vestastra-%1.png").arg(size), "png"));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
 
 WindowFrame::WindowFrame(QWidget &frameWindow, const char *name, QSize clientTwips, MenuBar menuBar)
