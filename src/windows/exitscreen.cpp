@@ -174,7 +174,7 @@ void ExitScreen::buildControls(const QString &supportMessage)
     exitButton = button(window, "cmdClose", QStringLiteral("E&xit"), at(6000, 2760, 1245, 375), windowFont);
 
     QGroupBox *referralFrame = groupBox(window, "Frame2", QStringLiteral("Refer A Friend"),
-                                        at(120, 3240, 7065, 1455), verdana(9.75, true), colour::navy, Qt::white);
+                                        at(120, 3240, 7065, 1455), verdana(9.75), colour::navy, Qt::white);
     nameEdit = textBox(referralFrame, "txtName", QLatin1String(placeholders::name), at(85, 360, 3375, 285));
     emailEdit = textBox(referralFrame, "txtEmail", QLatin1String(placeholders::email), at(3600, 360, 3375, 285));
     friendNameEdit = textBox(referralFrame, "txtFriendName", QLatin1String(placeholders::friendName),
@@ -199,7 +199,7 @@ void ExitScreen::buildControls(const QString &supportMessage)
     messageEdit->setAccessibleName(QLatin1String(placeholders::message));
 
     QGroupBox *catalogueFrame = groupBox(window, "Frame6", QStringLiteral("Download More Free Software"),
-                                         at(7320, 120, 3735, 4575), verdana(9.75, true), colour::navy, Qt::white);
+                                         at(7320, 120, 3735, 4575), verdana(9.75), colour::navy, Qt::white);
     label(catalogueFrame, "Label3",
           QStringLiteral("We make many more free programs for astrology, psychic readings, tarot, "
                          "numerology and the occult, each one as simple to use as this one.\n\n"

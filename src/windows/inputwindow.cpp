@@ -42,9 +42,9 @@ void InputWindow::buildControls()
                        LabelFlag::Clickable | LabelFlag::Centred | LabelFlag::Wraps, face);
 
     QGroupBox *details = groupBox(window, "fraName", QStringLiteral("Please Fill In The Below Details:"),
-                                  at(0, 1440, 7455, 2205), verdana(8.25, true), colour::maroon, Qt::white);
+                                  at(0, 1440, 7455, 2205), verdana(8.25), colour::maroon, Qt::white);
     QGroupBox *names = groupBox(details, "Frame1", QStringLiteral("Name"), at(120, 240, 7245, 1005),
-                                verdana(8.25, true), face, colour::maroon);
+                                verdana(8.25), face, colour::maroon);
     const LabelFlags nameCaption = LabelFlag::Transparent | LabelFlag::SizedToText;
     label(names, "Label1", QStringLiteral(" First Name"), at(1110, 240, 795, 195),
           msSansSerif(8.25), colour::maroon, nameCaption);
@@ -55,21 +55,16 @@ void InputWindow::buildControls()
     firstNameEdit = textBox(names, "txtFirstName", {}, at(600, 450, 1905, 345));
     middleNameEdit = textBox(names, "txtMiddleName", {}, at(2625, 450, 1965, 345));
     lastNameEdit = textBox(names, "txtLastName", {}, at(4710, 450, 1935, 345));
-    for (QLineEdit *box : {firstNameEdit, middleNameEdit, lastNameEdit}) {
-        // The window's regular font: the frame's bold one is for its caption only.
-        box->setFont(font());
+    for (QLineEdit *box : {firstNameEdit, middleNameEdit, lastNameEdit})
         setColours(box, colour::maroon, Qt::white);
-    }
 
     QGroupBox *birthDate = groupBox(details, "fraBirthDay", QStringLiteral("Date Of Birth"),
-                                    at(120, 1440, 4005, 645), verdana(8.25, true), face, colour::maroon);
+                                    at(120, 1440, 4005, 645), verdana(8.25), face, colour::maroon);
     monthList = dropDownList(birthDate, "cboMonth", at(120, 240, 1455, 315));
     dayList = dropDownList(birthDate, "cboDate", at(1800, 240, 855, 315));
     yearList = dropDownList(birthDate, "cboYear", at(2880, 240, 975, 315));
-    for (QComboBox *list : {monthList, dayList, yearList}) {
-        list->setFont(fontFor(verdana(8.25)));
+    for (QComboBox *list : {monthList, dayList, yearList})
         setColours(list, colour::maroon, face);
-    }
     readingButton = button(details, "cmdNext", QStringLiteral("Get My Vestastra Reading"),
                            at(4200, 1440, 3165, 645), verdana(8.25, true));
 

@@ -61,6 +61,22 @@ void drawBorder(QPainter *painter, QRect border, const QColor &line)
     }
 }
 
+// A frame's caption is bold over contents in the regular face: the frame keeps the
+// regular font its controls take from it, and its caption is measured and drawn bold.
+QFont boldFont(const QWidget *frame)
+{
+    QFont bold = frame ? frame->font() : QFont();
+    bold.setBold(true);
+    return bold;
+}
+
+QStyleOptionGroupBox withBoldCaption(const QStyleOptionGroupBox &frame, const QWidget *widget)
+{
+    QStyleOptionGroupBox bold = frame;
+    bold.fontMetrics = widget ? QFontMetrics(boldFont(widget), widget) : QFontMetrics(boldFont(widget));
+    return bold;
+}
+
 void drawFocusMark(const QStyle *style, const QStyleOption *option, QRect place, QPainter *painter,
                    const QWidget *widget)
 {
@@ -81,33 +97,38 @@ ProgramStyle::ProgramStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral(
 QRect ProgramStyle::subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
                                    const QWidget *widget) const
 {
-    const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-    if (control != CC_GroupBox || !frame || frame->text.isEmpty()
-        || (part != SC_GroupBoxLabel && part != SC_GroupBoxFrame))
+    const auto *plain = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+    if (control != CC_GroupBox || !plain || plain->text.isEmpty())
         return QProxyStyle::subControlRect(control, option, part, widget);
+    const QStyleOptionGroupBox frame = withBoldCaption(*plain, widget);
+    if (part != SC_GroupBoxLabel && part != SC_GroupBoxFrame)
+        return QProxyStyle::subControlRect(control, &frame, part, widget);
     // Measuring the caption is the costly part: each answer measures it once.
-    const QRect caption = QProxyStyle::subControlRect(control, option, SC_GroupBoxLabel, widget);
-    return part == SC_GroupBoxFrame ? borderAround(*frame, caption) : placed(*frame, caption);
+    const QRect caption = QProxyStyle::subControlRect(control, &frame, SC_GroupBoxLabel, widget);
+    return part == SC_GroupBoxFrame ? borderAround(frame, caption) : placed(frame, caption);
 }
 
 void ProgramStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                                       const QWidget *widget) const
 {
-    const auto *frame = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
-    if (control != CC_GroupBox || !frame || frame->text.isEmpty()) {
+    const auto *plain = qstyleoption_cast<const QStyleOptionGroupBox *>(option);
+    if (control != CC_GroupBox || !plain || plain->text.isEmpty()) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);
         return;
     }
-    if (frame->subControls & SC_GroupBoxFrame) {
-        const QRect measured = QProxyStyle::subControlRect(CC_GroupBox, frame, SC_GroupBoxLabel, widget);
+    QStyleOptionGroupBox frame = withBoldCaption(*plain, widget);
+    painter->save();
+    if (frame.subControls & SC_GroupBoxFrame) {
+        const QRect measured = QProxyStyle::subControlRect(CC_GroupBox, &frame, SC_GroupBoxLabel, widget);
         painter->save();
-        painter->setClipRegion(QRegion(frame->rect) - placed(*frame, measured).adjusted(-2, 0, 2, 0));
-        drawBorder(painter, borderAround(*frame, measured), frame->palette.color(QPalette::Window).darker(140));
+        painter->setClipRegion(QRegion(frame.rect) - placed(frame, measured).adjusted(-2, 0, 2, 0));
+        drawBorder(painter, borderAround(frame, measured), frame.palette.color(QPalette::Window).darker(140));
         painter->restore();
     }
-    QStyleOptionGroupBox title = *frame;
-    title.subControls = frame->subControls & ~SC_GroupBoxFrame;
-    QProxyStyle::drawComplexControl(control, &title, painter, widget);
+    painter->setFont(boldFont(widget));
+    frame.subControls &= ~SC_GroupBoxFrame;
+    QProxyStyle::drawComplexControl(control, &frame, painter, widget);
+    painter->restore();
 }
 
 // Fusion draws a flat button and the default button alike with and without the focus.

@@ -4,8 +4,8 @@
 
 // The program's one style, set for the whole application: Fusion, whatever style the
 // desktop, QT_STYLE_OVERRIDE or -style names, so the design looks the same everywhere.
-// On top of Fusion it draws a frame's border through the middle of its caption, a
-// focus mark on a focused button or scrolling box (which Fusion draws alike with and
+// On top of Fusion it draws a frame's caption bold and its border through the middle
+// of the caption, a focus mark on a focused button or scrolling box (which Fusion draws alike with and
 // without the focus), and a menu bar's overflow arrow of its own.
 class ProgramStyle : public QProxyStyle
 {
