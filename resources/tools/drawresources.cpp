@@ -67,10 +67,8 @@ constexpr int kSignSize = 200;
 constexpr int kMinJpegBytes = 4500;
 constexpr int kMaxJpegBytes = 6000;
 constexpr int kTargetJpegBytes = 5200;
-// The program's icon, in the sizes desktops ask for; those the windows carry
-// (VESTASTRA_WINDOW_ICON_SIZES in the project file) also raw.
+// The program's icon, in the sizes desktops ask for.
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
-constexpr int kWindowIconSizes[] = {16, 32, 48, 64};
 
 const QPointF kMedallionCentre(100, 82);
 constexpr qreal kMedallionRadius = 64;
@@ -338,21 +336,6 @@ bool savePng(const QImage &img, const QString &path)
     return false;
 }
 
-// The picture's bytes as they stand in memory, red, green, blue, alpha (premultiplied),
-// row after row: the program takes them as they are, with no decoding at start-up.
-// Made from the PNG file read back, so that they are the very pixels it gives.
-bool saveRaw(const QString &png, const QString &path)
-{
-    const QImage bytes = QImage(png, "PNG").convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-    QFile file(path);
-    const qsizetype size = bytes.sizeInBytes();
-    if (bytes.bytesPerLine() == bytes.width() * 4 && file.open(QIODevice::WriteOnly)
-        && file.write(reinterpret_cast<const char *>(bytes.constBits()), size) == size)
-        return true;
-    err << "cannot write " << path << "\n";
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -386,10 +369,7 @@ int main(int argc, char *argv[])
     for (const int size : kIconSizes) {
         const QString png = root.filePath(QStringLiteral("icons/vestastra-%1.png").arg(size));
         ok = savePng(drawEmblem(size), png) && ok;
-        if (std::find(std::begin(kWindowIconSizes), std::end(kWindowIconSizes), size) != std::end(kWindowIconSizes))
-            ok = saveRaw(png, root.filePath(QStringLiteral("icons/vestastra-%1.rgba").arg(size))) && ok;
     }
     ok = savePng(drawLinkHand(), root.filePath("icons/linkhand.png")) && ok;
-    ok = saveRaw(root.filePath("icons/linkhand.png"), root.filePath("icons/linkhand.rgba")) && ok;
     return ok ? 0 : 1;
 }
