@@ -208,6 +208,8 @@ def test_killed_copy_does_not_block():
 def test_copy_killed_while_starting_does_not_block_the_next():
     # An X server of its own that resets, as a bare one does, each time its last client
     # leaves: the copy killed here is that client, and the next one connects at once.
+    # A copy that meets the server in the middle of its reset says it found no display
+    # and ends with status 1, as it should; the one started after it must come up.
     server = subprocess.Popen(["Xvfb", "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     try:
@@ -223,9 +225,14 @@ def test_copy_killed_while_starting_does_not_block_the_next():
             time.sleep(delay_ms / 1000)
             program.process.send_signal(signal.SIGKILL)
             program.process.wait()
-            program.start()
-            wait_for(lambda: program.process.poll() is not None or input_window_shown(),
-                     f"the input window after a copy was killed {delay_ms} ms into its start")
+            for attempt in range(2):
+                program.start()
+                wait_for(lambda: program.process.poll() is not None or input_window_shown(),
+                         f"the input window after a copy was killed {delay_ms} ms into its start")
+                met_reset = program.process.poll() == 1 and any(
+                    line.startswith("VL Vestastra needs a graphical display") for line in program.stderr_lines())
+                if not met_reset:
+                    break
             check(program.process.poll() is None, f"the next copy ended with status {program.process.returncode} "
                                                   f"after a copy was killed {delay_ms} ms into its start")
             program.kill()
