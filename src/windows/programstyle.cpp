@@ -140,13 +140,15 @@ void ProgramStyle::drawControl(ControlElement element, const QStyleOption *optio
         drawFocusMark(this, option, option->rect.adjusted(3, 3, -3, -3), painter, widget);
 }
 
-// Fusion draws a text box without a caret (a reading's long text) alike with and without the focus.
+// Fusion draws a text box without a caret (a reading's long texts) alike with and
+// without the focus.
 void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                  const QWidget *widget) const
 {
     QProxyStyle::drawPrimitive(element, option, painter, widget);
-    const auto *box = qobject_cast<const QPlainTextEdit *>(widget);
-    if (element == PE_Frame && (option->state & State_HasFocus) && box && box->isReadOnly())
+    if (element != PE_Frame || !(option->state & State_HasFocus))
+        return;
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(widget); box && box->isReadOnly())
         drawFocusMark(this, option, option->rect, painter, widget);
 }
 
