@@ -658,6 +658,31 @@ private Q_SLOTS:
                     astray += !captionPixels.contains(x, y) && drawn.pixel(x, y) != expected.pixel(x, y);
             }
             QCOMPARE(astray, 0);
+            // The caption is drawn bold: its ink is nearer the bold caption's than the regular one's.
+            const auto ink = [&](const QImage &image) {
+                int count = 0;
+                for (int y = captionPixels.top(); y <= captionPixels.bottom(); ++y) {
+                    for (int x = captionPixels.left(); x <= captionPixels.right(); ++x)
+                        count += image.valid(x, y) && image.pixel(x, y) != background;
+                }
+                return count;
+            };
+            const auto written = [&](bool bold) {
+                QImage text(drawn.size(), drawn.format());
+                text.setDevicePixelRatio(scale);
+                text.fill(background);
+                QPainter writer(&text);
+                QFont font = frame->font();
+                font.setBold(bold);
+                writer.setFont(font);
+                writer.setPen(frame->palette().color(QPalette::WindowText));
+                writer.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter, frame->title());
+                writer.end();
+                return ink(text);
+            };
+            const int drawnInk = ink(drawn);
+            QVERIFY2(std::abs(drawnInk - written(true)) < std::abs(drawnInk - written(false)),
+                     qPrintable(frame->objectName() + QLatin1String(": the caption is not bold")));
             for (const QWidget *control : std::as_const(controls)) {
                 const QRect margin = control->geometry().adjusted(-1, -1, 1, 1);
                 const QRect pixels = QRectF(QPointF(margin.topLeft()) * scale, QSizeF(margin.size()) * scale)
