@@ -3,8 +3,11 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void QtDesktop::openAddress(const QString &address)
+bool QtDesktop::openAddress(const QString &address)
 {
+    // Qt answers false when it finds no browser or cannot start it.
+    if (address.size() > longestAddress)
+        return false;
     // The address arrives fully encoded; Qt must pass it on as it stands.
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    return QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }
