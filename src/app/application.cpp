@@ -20,11 +20,12 @@ void setUpApplication(QApplication &app)
     // The program ends when its session does, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ProgramStyle);
-    // The style keeps its drawings by the palette of the control drawn, and every
-    // reading window's controls have palettes of their own: Qt's default 10 MiB would
-    // fill up with drawings of closed reading windows that are never drawn again.
-    // The open windows' drawings take a few hundred KiB.
-    QPixmapCache::setCacheLimit(1024);
+    // The style would keep its drawings by the palette of the control drawn, and every
+    // reading window's controls have palettes of their own: each reading would leave
+    // drawings that are never drawn again, and Qt keeps the name of each one it lets
+    // go until a timer of its own, 30 s after the last, clears them. Nothing here
+    // gains from keeping drawings: the windows are drawn whole, once, and then idle.
+    QPixmapCache::setCacheLimit(0);
     new CaretBlinkLimit(app, caretBlinkTime);
 }
 
