@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QSocketNotifier>
 #include <QThread>
 
@@ -18,11 +20,11 @@
 // The guard is a listening socket with a name in Linux's abstract namespace, not a
 // lock file. Such a name is no file: no folder has to exist, be writable or be the
 // user's own, nothing is left behind however a copy ends (the kernel frees the name
-// with the last process holding it), and every start of the user's on the machine
-// meets the same name, in a session or without one. Any user may take any name, so
-// the holder's user is asked of the kernel (SO_PEERCRED): a name another user holds
-// is passed over for the next one, and a start that meets only names of others runs
-// unguarded rather than not at all.
+// with the process), and every start of the user's on the machine (its network
+// namespace) meets the same name, in a session or without one. Any user may take any
+// name, so the holder's user is asked of the kernel (SO_PEERCRED): a name another
+// user holds is passed over for the next one, and a start that meets only names of
+// others runs unguarded rather than not at all.
 
 namespace {
 
@@ -96,7 +98,12 @@ QByteArray SocketGuard::socketName(int slot)
     // An abstract name holds at most 107 bytes.
     if (application.size() > 64)
         application = QCryptographicHash::hash(application, QCryptographicHash::Sha256).toHex();
-    return application + '/' + QByteArray::number(::geteuid()) + '/' + QByteArray::number(slot);
+    // The home too, as the lock files in it did before: copies given homes of their
+    // own (each test its private one) do not meet.
+    const QByteArray home = QCryptographicHash::hash(QFile::encodeName(QDir::homePath()), QCryptographicHash::Sha256)
+                                .toHex()
+                                .left(16);
+    return application + '/' + QByteArray::number(::geteuid()) + '/' + home + '/' + QByteArray::number(slot);
 }
 
 // True only when a copy of this user's listens under the first name not held by

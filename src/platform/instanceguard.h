@@ -17,7 +17,8 @@ public:
 };
 
 // The guard of a running program: a socket it listens on while it runs, under a name
-// of Linux's abstract namespace made of the application's name and the user's.
+// of Linux's abstract namespace made of the application's name, the user's and their
+// home's.
 class SocketGuard final : public InstanceGuard
 {
 public:
@@ -26,7 +27,7 @@ public:
 
     bool anotherIsRunning() override;
 
-    // The socket's name for this process's application name and user, without the
+    // The socket's name for this process's application name, user and home, without the
     // leading zero byte; slot is the place among the names tried, from 0.
     static QByteArray socketName(int slot);
 

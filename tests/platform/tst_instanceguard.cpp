@@ -469,8 +469,8 @@ private Q_SLOTS:
         QCOMPARE(refused.process.readAllStandardError(), QByteArray());
     }
 
-    // Named after the application as it is, and the user; a name too long for the
-    // kernel's 107 bytes by its SHA-256.
+    // Named after the application as it is, the user and the home; an application
+    // name too long for the kernel's 107 bytes by its SHA-256.
     void socketIsNamedAfterTheApplicationVerbatim_data()
     {
         QTest::addColumn<QString>("name");
@@ -489,7 +489,10 @@ private Q_SLOTS:
         const QByteArray application = name.size() > 64
                                            ? QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Sha256).toHex()
                                            : name.toUtf8();
-        const QByteArray socket = application + '/' + QByteArray::number(asSuperuser() ? ordinaryUser : getuid()) + "/0";
+        const QByteArray home = QCryptographicHash::hash(QFile::encodeName(folders.root.path()),
+                                                         QCryptographicHash::Sha256).toHex().left(16);
+        const QByteArray socket = application + '/' + QByteArray::number(asSuperuser() ? ordinaryUser : getuid()) + '/'
+                                  + home + "/0";
         QCOMPARE(socketNameOf(folders, name), socket);
         QVERIFY(!listed(socket));
         Probe first(folders, folders.environment(), {}, name);
