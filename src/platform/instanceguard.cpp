@@ -98,8 +98,8 @@ QByteArray SocketGuard::socketName(int slot)
     // An abstract name holds at most 107 bytes.
     if (application.size() > 64)
         application = QCryptographicHash::hash(application, QCryptographicHash::Sha256).toHex();
-    // The home too, as the lock files in it did before: copies given homes of their
-    // own (each test its private one) do not meet.
+    // The home too: copies given homes of their own (each test its private one) keep
+    // apart.
     const QByteArray home = QCryptographicHash::hash(QFile::encodeName(QDir::homePath()), QCryptographicHash::Sha256)
                                 .toHex()
                                 .left(16);
@@ -115,11 +115,7 @@ bool SocketGuard::claim()
         const Address address = abstractAddress(socketName(slot));
         for (int attempt = 0; attempt < bindAttempts; ++attempt) {
             const int bound = newSocket();
-            if (bound < 0) {
-                qCWarning(vestastraLog) << "Starting without the single-instance guard:" << std::strerror(errno);
-                return false;
-            }
-            if (::bind(bound, address.data(), address.length) == 0 && ::listen(bound, SOMAXCONN) == 0) {
+            if (bound >= 0 && ::bind(bound, address.data(), address.length) == 0 && ::listen(bound, SOMAXCONN) == 0) {
                 listening = bound;
                 // Later starts ask who listens by connecting: each is let go at once,
                 // so that they never fill the queue.
@@ -132,7 +128,8 @@ bool SocketGuard::claim()
                 return false;
             }
             const int error = errno;
-            ::close(bound);
+            if (bound >= 0)
+                ::close(bound);
             if (error != EADDRINUSE) {
                 qCWarning(vestastraLog) << "Starting without the single-instance guard:" << std::strerror(error);
                 return false;
