@@ -5,9 +5,7 @@
 
 bool QtDesktop::openAddress(const QString &address)
 {
-    // Qt answers false when it finds no browser or cannot start it.
-    if (address.size() > longestAddress)
-        return false;
-    // The address arrives fully encoded; Qt must pass it on as it stands.
+    // The address arrives fully encoded; Qt must pass it on as it stands. Qt answers
+    // false when it finds no browser or cannot start one (an address too long, too).
     return QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }
