@@ -20,11 +20,11 @@ void setUpApplication(QApplication &app)
     // The program ends when its session does, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setStyle(new ProgramStyle);
-    // The style would keep its drawings by the palette of the control drawn, and every
-    // reading window's controls have palettes of their own: each reading would leave
-    // drawings that are never drawn again, and Qt keeps the name of each one it lets
-    // go until a timer of its own, 30 s after the last, clears them. Nothing here
-    // gains from keeping drawings: the windows are drawn whole, once, and then idle.
+    // The style would keep its drawings under names made from the palette of the
+    // control drawn, and every reading window's controls have palettes of their own:
+    // each reading left drawings, and their names, that nothing draws again (about
+    // 2 KiB a reading, measured, with a limit on the drawings' size or not). Nothing
+    // here gains from keeping them: the windows are drawn whole, once, then stay idle.
     QPixmapCache::setCacheLimit(0);
     new CaretBlinkLimit(app, caretBlinkTime);
 }
