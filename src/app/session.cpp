@@ -79,25 +79,21 @@ void Session::end()
 void Session::showAbout(QWidget *owner)
 {
     AboutWindow about(owner);
-    connect(&about, &AboutWindow::pageRequested, this, &Session::openPage);
+    connect(&about, &AboutWindow::pageRequested, this, [this, &about](WebPage page) { openPage(&about, page); });
     about.exec();
 }
 
-void Session::openPage(WebPage page)
+void Session::openPage(QWidget *owner, WebPage page)
 {
-    ::openPage(platform.desktop, page);
-}
-
-void Session::sendReferral(const Referral &referral)
-{
-    openReferral(platform.desktop, referral);
+    ::openPage(platform, owner, page);
 }
 
 // What the user asks of each window
 
 void Session::listenTo(MenusAndOffersWindow *window)
 {
-    connect(window, &MenusAndOffersWindow::pageRequested, this, &Session::openPage);
+    connect(window, &MenusAndOffersWindow::pageRequested, this,
+            [this, window](WebPage page) { openPage(window, page); });
     // About is modal: opened on the next turn of the event loop, so that whoever
     // asked, a screen reader through the accessibility bus too, is answered first.
     connect(window, &MenusAndOffersWindow::aboutRequested, this, [this, window] { showAbout(window); },
@@ -119,8 +115,9 @@ void Session::listenTo(ReadingWindow *window)
 
 void Session::listenTo(ExitScreen *window)
 {
-    connect(window, &ExitScreen::pageRequested, this, &Session::openPage);
-    connect(window, &ExitScreen::referralRequested, this, &Session::sendReferral);
+    connect(window, &ExitScreen::pageRequested, this, [this, window](WebPage page) { openPage(window, page); });
+    connect(window, &ExitScreen::referralRequested, this,
+            [this, window](const Referral &referral) { openReferral(platform, window, referral); });
     connect(window, &ExitScreen::exitRequested, this, &Session::end);
 }
 

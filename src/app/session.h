@@ -61,8 +61,8 @@ private:
     void leaveMainWindow(QWidget *window);
     void end();
     void showAbout(QWidget *owner);
-    void openPage(WebPage page);
-    void sendReferral(const Referral &referral);
+    // A page the owner's window asked for; it tells of a failure.
+    void openPage(QWidget *owner, WebPage page);
     // Lets a window go: it is hidden at once and deleted once its events are done.
     void discard(QWidget *window);
 

@@ -3,8 +3,9 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void QtDesktop::openAddress(const QString &address)
+bool QtDesktop::openAddress(const QString &address)
 {
-    // The address arrives fully encoded; Qt must pass it on as it stands.
-    QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
+    // The address arrives fully encoded; Qt must pass it on as it stands. Qt answers
+    // false when it finds no browser or cannot start one (an address too long, too).
+    return QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }

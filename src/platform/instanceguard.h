@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QStringList>
+#include <QByteArray>
 
 #include <memory>
 #include <optional>
-#include <vector>
+
+class QSocketNotifier;
 
 // Tells whether another copy of this program already runs for this user on this
 // machine.
@@ -13,28 +14,27 @@ class InstanceGuard
 public:
     virtual ~InstanceGuard() = default;
     virtual bool anotherIsRunning() = 0;
-
-    // The lock files the program's guard holds while it runs, for this process's
-    // environment and application name: one in the session's runtime folder when
-    // there is one, and one in the cache folder, which every start of the user's can
-    // reach, with or without a session.
-    static QStringList lockPaths();
 };
 
-class LockFile;
-
-// The guard of a running program: kernel locks on its lock files, held while it runs.
-class KernelLockGuard final : public InstanceGuard
+// The guard of a running program: a socket it listens on while it runs, under a name
+// of Linux's abstract namespace made of the application's name, the user's and their
+// home's.
+class SocketGuard final : public InstanceGuard
 {
 public:
-    KernelLockGuard();
-    ~KernelLockGuard() override;
+    SocketGuard();
+    ~SocketGuard() override;
 
     bool anotherIsRunning() override;
 
-private:
-    bool claimAll();
+    // The socket's name for this process's application name, user and home, without the
+    // leading zero byte; slot is the place among the names tried, from 0.
+    static QByteArray socketName(int slot);
 
-    std::vector<std::unique_ptr<LockFile>> locks;
+private:
+    bool claim();
+
+    int listening = -1;
+    std::unique_ptr<QSocketNotifier> notifier;
     std::optional<bool> another;
 };

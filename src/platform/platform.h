@@ -30,6 +30,6 @@ private:
     QtDesktop desktop;
     SystemClock clock;
     QtRandomSource random;
-    KernelLockGuard guard;
+    SocketGuard guard;
     FileSettingsStore settings;
 };

@@ -1,10 +1,18 @@
 #include "referralsubmission.h"
 
-#include "platform/desktop.h"
+#include "platform/platform.h"
+#include "webcommands.h"
 
-QString openReferral(Desktop &desktop, const Referral &referral)
+QString openReferral(const Platform &platform, QWidget *owner, const Referral &referral)
 {
     const QString address = referralAddress(referral);
-    desktop.openAddress(address);
+    if (address.size() > Desktop::longestAddress) {
+        platform.messages.showMessage(owner,
+                                      QStringLiteral("This referral is too long to send. Please shorten it and "
+                                                     "try again."),
+                                      MessageIcon::Critical);
+        return address;
+    }
+    openAddress(platform, owner, address);
     return address;
 }

@@ -2,8 +2,11 @@
 
 #include "core/referral.h"
 
-class Desktop;
+struct Platform;
+class QWidget;
 
 // Opens the referral page with the referral's values in its address; returns the
-// address. The referral's checks come first, in the core.
-QString openReferral(Desktop &desktop, const Referral &referral);
+// address. The referral's checks come first, in the core. An address too long to hand
+// to a browser is not tried: the user is told, in a message box on the owner's
+// window, as when no browser opens it.
+QString openReferral(const Platform &platform, QWidget *owner, const Referral &referral);

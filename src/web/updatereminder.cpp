@@ -25,5 +25,5 @@ void remindOfUpdate(const Platform &platform)
     // takes the user away for good.
     platform.settings.setValue(key, encodeSetting(storedDateText(today)));
     if (answer == MessageAnswer::Yes)
-        openPage(platform.desktop, WebPage::UpdatePage);
+        openPage(platform, nullptr, WebPage::UpdatePage);
 }

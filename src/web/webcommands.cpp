@@ -1,8 +1,17 @@
 #include "webcommands.h"
 
-#include "platform/desktop.h"
+#include "platform/platform.h"
 
-void openPage(Desktop &desktop, WebPage page)
+void openPage(const Platform &platform, QWidget *owner, WebPage page)
 {
-    desktop.openAddress(pageAddress(page));
+    openAddress(platform, owner, pageAddress(page));
+}
+
+bool openAddress(const Platform &platform, QWidget *owner, const QString &address)
+{
+    if (platform.desktop.openAddress(address))
+        return true;
+    platform.messages.showMessage(owner, QStringLiteral("The page could not be opened in your web browser."),
+                                  MessageIcon::Critical);
+    return false;
 }

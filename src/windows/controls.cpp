@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace controls {
 
@@ -298,6 +299,8 @@ QLineEdit *textBox(QWidget *container, const char *name, const QString &text, QR
 {
     auto *control = new QLineEdit(text, container);
     control->setObjectName(QLatin1String(name));
+    // No limit of length: Qt would cut what is typed or pasted at 32,767 characters.
+    control->setMaxLength(std::numeric_limits<int>::max());
     control->setGeometry(place);
     return control;
 }

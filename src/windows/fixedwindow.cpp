@@ -171,4 +171,8 @@ void FixedWindow::setVisible(bool visible)
     if (visible)
         frame.placeBeforeShowing();
     QWidget::setVisible(visible);
+    // A window that is shown takes the keyboard: under a window manager it would be
+    // given it, without one nothing else gives it.
+    if (visible)
+        activateWindow();
 }

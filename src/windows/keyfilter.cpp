@@ -16,8 +16,13 @@ std::optional<int> typedCharacter(const QKeyEvent &event)
     default:
         break;
     }
-    if ((event.modifiers() & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-        return event.key() - Qt::Key_A + 1;
+    if (event.modifiers() & Qt::ControlModifier) {
+        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+            return event.key() - Qt::Key_A + 1;
+        // A control key like the others, not the plain Backspace that deletes.
+        if (event.key() == Qt::Key_Backspace)
+            return 127;
+    }
     const QString text = event.text();
     if (text.isEmpty())
         return std::nullopt;
@@ -57,6 +62,9 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
 
 bool KeyFilter::filterKey(QWidget *box, QKeyEvent *event)
 {
+    // Alt with a key is a command, such as a menu's access key, never typing.
+    if (event->modifiers() & Qt::AltModifier)
+        return !event->text().isEmpty();
     const std::optional<int> code = typedCharacter(*event);
     if (!code)
         return false;

@@ -9,7 +9,8 @@ class QKeyEvent;
 
 // The character code a key press delivers, or none for keys that type nothing
 // (arrows, Home, Delete, Tab...). Control with a letter gives its control code
-// (Ctrl+V is 22), whether the platform sends "\x16" or "v" with the modifier.
+// (Ctrl+V is 22), whether the platform sends "\x16" or "v" with the modifier;
+// Control with Backspace gives 127.
 std::optional<int> typedCharacter(const QKeyEvent &event);
 
 // Hands each character typed into a text box, by key or through the input method,

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QAccessible>
+#include <QPixmapCache>
 #include <QTest>
 #include <QTimer>
 
@@ -259,7 +260,8 @@ private Q_SLOTS:
     // Last, for it sets the whole application up as the program does: named as the
     // desktop entry the build installs, so that the desktop matches the windows to the
     // launcher; ended by the session, never by its last window closing; the caret's
-    // blinking held to while the user works.
+    // blinking held to while the user works; no drawings kept, which would pile up
+    // reading after reading.
     void applicationIsSetUpForTheDesktop()
     {
         setUpApplication(*qApp);
@@ -267,6 +269,7 @@ private Q_SLOTS:
         QVERIFY2(QFile::exists(QStringLiteral(DESKTOP_ENTRIES_DIR "/") + entry), qPrintable(entry));
         QVERIFY(!QApplication::quitOnLastWindowClosed());
         QVERIFY(qApp->findChild<CaretBlinkLimit *>());
+        QCOMPARE(QPixmapCache::cacheLimit(), 0);
     }
 };
 

@@ -3,7 +3,7 @@
 //                                   "secondary", and as primary holds on until its input closes
 //   platformprobe NAME --store      the same, a primary first reading and writing the
 //                                   settings store as the update reminder does
-//   platformprobe NAME --lock-paths prints where the guard keeps its locks, one a line
+//   platformprobe NAME --socket-name prints the name the guard listens under first
 //   platformprobe NAME --draw       seeds the random generator from the clock and prints
 //                                   its first draw
 #include "platform/instanceguard.h"
@@ -26,12 +26,11 @@ int main(int argc, char *argv[])
         std::printf("%.9f\n", double(random.next()));
         return 0;
     }
-    if (option == "--lock-paths") {
-        for (const QString &path : InstanceGuard::lockPaths())
-            std::puts(path.toLocal8Bit().constData());
+    if (option == "--socket-name") {
+        std::puts(SocketGuard::socketName(0).constData());
         return 0;
     }
-    KernelLockGuard guard;
+    SocketGuard guard;
     const bool another = guard.anotherIsRunning();
     if (!another && option == "--store") {
         FileSettingsStore store;

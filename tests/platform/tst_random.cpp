@@ -1,9 +1,13 @@
+#include "platform/clock.h"
 #include "platform/random.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QProcess>
 #include <QSet>
 #include <QTest>
+
+#include <ctime>
 
 class TestRandom : public QObject
 {
@@ -40,6 +44,34 @@ private Q_SLOTS:
             QTest::qWait(3);
         }
         QCOMPARE(firstDraws.size(), 4);
+    }
+
+    // The clock's today is the user's, in their time zone: between them, a zone 14
+    // hours ahead of UTC and one 11 hours behind differ from UTC's date at any hour.
+    void todayIsTheUsersDate_data()
+    {
+        QTest::addColumn<QByteArray>("zone"); // POSIX form: the offset's sign is west of UTC
+        QTest::addColumn<int>("hoursAheadOfUtc");
+        QTest::newRow("14 hours ahead") << QByteArray("<+14>-14") << 14;
+        QTest::newRow("11 hours behind") << QByteArray("<-11>11") << -11;
+    }
+
+    void todayIsTheUsersDate()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(int, hoursAheadOfUtc);
+        const bool zoneSet = qEnvironmentVariableIsSet("TZ");
+        const QByteArray userZone = qgetenv("TZ");
+        qputenv("TZ", zone);
+        tzset();
+        const QDate today = SystemClock().today();
+        const QDate expected = QDateTime::currentDateTimeUtc().addSecs(hoursAheadOfUtc * 3600).date();
+        if (zoneSet)
+            qputenv("TZ", userZone);
+        else
+            qunsetenv("TZ");
+        tzset();
+        QCOMPARE(today, expected);
     }
 };
 

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QList>
 #include <QPointer>
@@ -105,14 +106,16 @@ public:
 class FakeDesktop : public Desktop
 {
 public:
-    void openAddress(const QString &address) override
+    bool openAddress(const QString &address) override
     {
         opened.append(address);
         if (onOpen)
             onOpen();
+        return opens;
     }
 
     QStringList opened;
+    bool opens = true; // whether a browser comes up
     std::function<void()> onOpen;
 };
 
@@ -135,7 +138,12 @@ public:
 // Every outside service of the program replaced, and a settings store of its own.
 struct FakePlatform
 {
-    FakePlatform() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path()); }
+    // The store's folder is the user's configuration folder, as QSettings sees it too.
+    FakePlatform()
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsFolder.path()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+    }
 
     Platform services() { return {messages, desktop, clock, random, guard, settings}; }
 
@@ -261,7 +269,7 @@ protected:
         if (name == QLatin1String("frmAbout")) {
             standaloneAbout = std::make_unique<AboutWindow>(nullptr);
             connect(standaloneAbout.get(), &AboutWindow::pageRequested, this,
-                    [this](WebPage page) { openPage(platform->desktop, page); });
+                    [this](WebPage page) { openPage(platform->services(), standaloneAbout.get(), page); });
             return *standaloneAbout;
         }
         qFatal("window: no window is named \"%s\"", qPrintable(name));

@@ -73,10 +73,15 @@ private Q_SLOTS:
         platform->messages.answers.push_back(MessageAnswer::Yes);
         QString storedAtOpen;
         platform->desktop.onOpen = [&] { storedAtOpen = decodeSetting(stored()); };
+        platform->desktop.opens = false;
         remindOfUpdate(platform->services());
         QCOMPARE(platform->desktop.opened,
                  QStringList{mainSite() + QLatin1String("/vl-free-vestastra/download-vl-free-vestastra.html")});
         QCOMPARE(storedAtOpen, QStringLiteral("2026-12-08"));
+        // No browser came up: said before any window is up.
+        QCOMPARE(platform->messages.texts(),
+                 (QStringList{question, QStringLiteral("The page could not be opened in your web browser.")}));
+        QCOMPARE(platform->messages.owners(), QStringList(2, QString()));
     }
 
     void unreadableValueCountsAsAFirstRun()

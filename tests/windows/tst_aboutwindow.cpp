@@ -49,6 +49,7 @@ private Q_SLOTS:
     void aboutFromTheReadingWindowShowsTheSameContent()
     {
         ReadingWindow &reading = askForReading(*input, 2, 2);
+        platform->desktop.opens = false;
         QStringList texts;
         QTimer::singleShot(0, [&] {
             auto *about = qobject_cast<AboutWindow *>(QApplication::activeModalWidget());
@@ -60,6 +61,8 @@ private Q_SLOTS:
         choose(control<QAction>(reading, "mnuAbout"));
         QCOMPARE(texts, (QStringList{design::titleWithVersion(), QStringLiteral("Click here for more details.")}));
         QCOMPARE(platform->desktop.opened, QStringList{design::fullBrandPage()});
+        // No browser came up: About, which asked, says so.
+        QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmAbout")});
         QVERIFY(reading.isVisible());
     }
 };

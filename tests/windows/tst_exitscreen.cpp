@@ -159,6 +159,11 @@ private Q_SLOTS:
         QTest::newRow("name still placeholder")
             << QStringLiteral("Your Name") << QStringLiteral("a@b.example") << QStringLiteral("c@d.example")
             << QStringLiteral("Please Enter Your Name");
+        // Past what the system hands a browser: said before trying, and typed in full.
+        QTest::newRow("too long to send") << QString(131072, QLatin1Char('A')) << QStringLiteral("a@b.example")
+                                          << QStringLiteral("c@d.example")
+                                          << QStringLiteral("This referral is too long to send. Please shorten it "
+                                                            "and try again.");
     }
 
     void submitChecks()
@@ -232,8 +237,10 @@ private Q_SLOTS:
 
     void catalogueLink()
     {
+        platform->desktop.opens = false;
         QTest::mouseClick(control<Label>(exitScreen, "lblGoToHome"), Qt::LeftButton);
         QCOMPARE(platform->desktop.opened, QStringList{mainSite() + QLatin1String("/tessivane")});
+        QCOMPARE(platform->messages.owners(), QStringList{QStringLiteral("frmNagScreen2")});
     }
 
     void exitButtonAndCloseBoxEndTheProgram_data()

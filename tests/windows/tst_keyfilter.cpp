@@ -27,6 +27,7 @@ private Q_SLOTS:
         }
         QTest::newRow("Enter") << int(Qt::Key_Return) << QStringLiteral("\r") << false << 13;
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << QStringLiteral("\b") << false << 8;
+        QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << QStringLiteral("\b") << true << 127;
         QTest::newRow("Escape") << int(Qt::Key_Escape) << QStringLiteral("\x1b") << false << 27;
         QTest::newRow("Tab") << int(Qt::Key_Tab) << QStringLiteral("\t") << false << -1;
         QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << QString() << false << -1;

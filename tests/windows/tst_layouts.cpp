@@ -368,6 +368,7 @@ private Q_SLOTS:
         QCOMPARE(shown.objectName(), form);
         QCOMPARE(shown.windowTitle(), design::titleWithVersion());
         QCOMPARE(shown.minimumSize(), shown.maximumSize());
+        QVERIFY(shown.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     }
 
     // Every control stands where the design's layout puts it, its twips turned into
@@ -477,7 +478,8 @@ private Q_SLOTS:
         QTest::newRow("reading") << QStringLiteral("frmDisplay")
                                  << names("cmdBack SSTab1 txtFashionCharacteristics txtSunSignPositiveTraits "
                                           "txtSunSignNegativeTraits picSunSign");
-        QTest::newRow("about") << QStringLiteral("frmAbout") << names("cmdOK");
+        // The links come last, and Tab goes round to OK with no other stop.
+        QTest::newRow("about") << QStringLiteral("frmAbout") << names("cmdOK lblHomePage lblCoBrand cmdOK");
         QTest::newRow("exit") << QStringLiteral("frmNagScreen2")
                               << names("cmdClose Check1 Picture1 txtName cmdSubmit txtEmail txtFriendEmail "
                                        "txtFriendName txtMessage");

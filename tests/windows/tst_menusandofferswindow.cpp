@@ -4,7 +4,8 @@
 #include <QTest>
 
 // The menus, the forum banner and the offers the input window and the reading window
-// share, and the About window's links: each opens its page and leaves its window up.
+// share, and the About window's links: each opens its page on a left click and leaves
+// its window up, and tells on its window when no browser comes up.
 class TestMenusAndOffersWindow : public WindowTest
 {
     Q_OBJECT
@@ -15,6 +16,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("address");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("browserComesUp");
         for (const char *form : {"frmMain", "frmDisplay"}) {
             const std::pair<const char *, QString> controls[] = {
                 {"mnuOnline", design::onlineHelpPage()},  {"mnuVisit", design::homePage()},
@@ -23,14 +26,23 @@ private Q_SLOTS:
                 {"lblCobrand", design::coBrandPage()},    {"lblFullBrand", design::fullBrandPage()}};
             for (const auto &[control, address] : controls)
                 QTest::addRow("%s %s", form, control)
-                    << QString::fromLatin1(form) << QString::fromLatin1(control) << address;
+                    << QString::fromLatin1(form) << QString::fromLatin1(control) << address << Qt::LeftButton
+                    << true;
         }
         QTest::newRow("frmMain Label2") << QStringLiteral("frmMain") << QStringLiteral("Label2")
-                                        << design::fullBrandPage();
+                                        << design::fullBrandPage() << Qt::LeftButton << true;
         QTest::newRow("frmAbout lblHomePage") << QStringLiteral("frmAbout") << QStringLiteral("lblHomePage")
-                                              << design::homePage();
+                                              << design::homePage() << Qt::LeftButton << true;
         QTest::newRow("frmAbout lblCoBrand") << QStringLiteral("frmAbout") << QStringLiteral("lblCoBrand")
-                                             << design::fullBrandPage();
+                                             << design::fullBrandPage() << Qt::LeftButton << true;
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton})
+            QTest::addRow("frmMain Label61 button %d", int(button))
+                << QStringLiteral("frmMain") << QStringLiteral("Label61") << QString() << button << true;
+        QTest::newRow("frmMain mnuOnline, no browser") << QStringLiteral("frmMain") << QStringLiteral("mnuOnline")
+                                                       << design::onlineHelpPage() << Qt::LeftButton << false;
+        QTest::newRow("frmDisplay lblCobrand, no browser") << QStringLiteral("frmDisplay")
+                                                           << QStringLiteral("lblCobrand") << design::coBrandPage()
+                                                           << Qt::LeftButton << false;
     }
 
     void everyControlOpensItsPage()
@@ -38,6 +50,9 @@ private Q_SLOTS:
         QFETCH(QString, form);
         QFETCH(QString, name);
         QFETCH(QString, address);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, browserComesUp);
+        platform->desktop.opens = browserComesUp;
         QWidget *window = &startProgram();
         if (form == QLatin1String("frmDisplay"))
             window = &askForReading(program().inputWindow(), 1, 1);
@@ -49,9 +64,12 @@ private Q_SLOTS:
             auto *label = control<QLabel>(window, qPrintable(name));
             window->show();
             label->raise();
-            QTest::mouseClick(label, Qt::LeftButton);
+            QTest::mouseClick(label, button);
         }
-        QCOMPARE(platform->desktop.opened, QStringList{address});
+        QCOMPARE(platform->desktop.opened, address.isEmpty() ? QStringList() : QStringList{address});
+        QCOMPARE(platform->messages.texts(), browserComesUp ? QStringList() : QStringList{
+                     QStringLiteral("The page could not be opened in your web browser.")});
+        QCOMPARE(platform->messages.owners(), browserComesUp ? QStringList() : QStringList{form});
         QVERIFY(window->isVisible());
     }
 
