@@ -7,6 +7,8 @@
 #include "programstyle.h"
 #include "session.h"
 
+#include "windows/accessibility.h"
+
 #include <QApplication>
 #include <QPixmapCache>
 
@@ -26,6 +28,7 @@ void setUpApplication(QApplication &app)
     // The open windows' drawings take a few hundred KiB.
     QPixmapCache::setCacheLimit(1024);
     new CaretBlinkLimit(app, caretBlinkTime);
+    accessibility::install(app);
 }
 
 int runVestastra(int argc, char *argv[])
