@@ -56,9 +56,10 @@ protected:
 private:
     static void report(QWidget *top, bool shown)
     {
-        const QList<QWidget *> controls = top->findChildren<QWidget *>();
-        for (QWidget *control : controls) {
-            if (!control->isWindow() && control->isVisible() == shown) {
+        QList<QWidget *> controls = top->findChildren<QWidget *>();
+        controls.prepend(top);
+        for (QWidget *control : std::as_const(controls)) {
+            if ((control == top || !control->isWindow()) && control->isVisible() == shown) {
                 QAccessibleEvent changed(control, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
                 QAccessible::updateAccessibility(&changed);
             }
@@ -76,14 +77,8 @@ void install(QApplication &app)
 
 void reportCurrentItem(QComboBox *list)
 {
-    const auto describe = [list](const QString &item) {
-        list->setAccessibleDescription(item);
-        // Qt 6.4 tells no one of the change itself.
-        QAccessibleEvent changed(list, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    };
-    describe(list->currentText());
-    QObject::connect(list, &QComboBox::currentTextChanged, list, describe);
+    list->setAccessibleDescription(list->currentText());
+    QObject::connect(list, &QComboBox::currentTextChanged, list, &QWidget::setAccessibleDescription);
 }
 
 void switchTabsFromWindow(QTabWidget *tabs)
