@@ -6,9 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QShortcut>
-#include <QStackedWidget>
 #include <QTabWidget>
-#include <QTimer>
 
 namespace accessibility {
 
@@ -25,7 +23,10 @@ QAccessibleInterface *groupingFor(const QString &className, QObject *object)
     return widget ? new QAccessibleWidget(widget, QAccessible::Grouping) : nullptr;
 }
 
-class ShowReporter : public QObject
+// Qt reports the caret of a text box the first time it moves, which on the first visit
+// comes before the focus, and a screen reader then takes the visit for a silent one.
+// Moved home as the box is shown, its caret does not move on the first visit.
+class CaretReporter : public QObject
 {
     Q_OBJECT
 
@@ -35,35 +36,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        const bool shown = event->type() == QEvent::Show;
-        if ((!shown && event->type() != QEvent::Hide) || !watched->isWidgetType())
-            return false;
-        auto *widget = static_cast<QWidget *>(watched);
-        // Qt reports the caret of a box the first time it moves, which on the first visit
-        // comes before the focus, and a screen reader then takes the visit for a silent
-        // one: reported now, it does not move then.
-        if (auto *box = qobject_cast<QLineEdit *>(widget); shown && box && box->text().isEmpty())
-            box->home(false);
-        // A window or a tab's page: Qt reports it shown or hidden, but not the controls
-        // that go with it, and a screen reader would pass over those shown and read those
-        // hidden. Reported once the showing or hiding is done.
-        const bool page = qobject_cast<QStackedWidget *>(widget->parentWidget()) != nullptr;
-        if (QAccessible::isActive() && (widget->isWindow() || page))
-            QTimer::singleShot(0, widget, [widget, shown] { report(widget, shown); });
-        return false;
-    }
-
-private:
-    static void report(QWidget *top, bool shown)
-    {
-        QList<QWidget *> controls = top->findChildren<QWidget *>();
-        controls.prepend(top);
-        for (QWidget *control : std::as_const(controls)) {
-            if ((control == top || !control->isWindow()) && control->isVisible() == shown) {
-                QAccessibleEvent changed(control, shown ? QAccessible::ObjectShow : QAccessible::ObjectHide);
-                QAccessible::updateAccessibility(&changed);
-            }
+        if (event->type() == QEvent::Show) {
+            if (auto *box = qobject_cast<QLineEdit *>(watched); box && box->text().isEmpty())
+                box->home(false);
         }
+        return false;
     }
 };
 
@@ -72,7 +49,7 @@ private:
 void install(QApplication &app)
 {
     QAccessible::installFactory(groupingFor);
-    app.installEventFilter(new ShowReporter(&app));
+    app.installEventFilter(new CaretReporter(&app));
 }
 
 void reportCurrentItem(QComboBox *list)

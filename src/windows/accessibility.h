@@ -8,8 +8,7 @@ class QTabWidget;
 namespace accessibility {
 
 // For the whole application: a panel without a caption is no frame of its own to a
-// screen reader; controls shown with their window or page are announced as showing;
-// a text box is spoken on its first visit too.
+// screen reader, and a text box is spoken on its first visit too.
 void install(QApplication &app);
 
 // A drop-down list says its current item, and each new one, through its description.
