@@ -6,6 +6,8 @@
 #include "session.h"
 #include "windows/programstyle.h"
 
+#include "windows/accessibility.h"
+
 #include <QApplication>
 #include <QPixmapCache>
 
@@ -48,6 +50,7 @@ void setUpApplication(QApplication &app)
     // here gains from keeping them: the windows are drawn whole, once, then stay idle.
     QPixmapCache::setCacheLimit(0);
     new CaretBlinkLimit(app, caretBlinkTime);
+    accessibility::install(app);
 }
 
 int runVestastra(int argc, char *argv[])

@@ -55,8 +55,13 @@ protected:
         } else {
             const bool returning = windowChange && heldWhileAway;
             heldWhileAway = false;
-            if (!returning && clearsPlaceholder(contents(watched), text))
-                setContents(watched, {});
+            // Emptied once the focus has arrived: a screen reader told of the change first
+            // would take the arrival for a silent one.
+            if (!returning)
+                QMetaObject::invokeMethod(watched, [this, watched] {
+                    if (clearsPlaceholder(contents(watched), text))
+                        setContents(watched, {});
+                }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -90,6 +95,7 @@ ExitScreen::ExitScreen(MessageBoxes &messageBoxes, const QString &supportMessage
     setFont(fontFor(msSansSerif(8.25)));
     // Stays above other windows from the first.
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    setAccessibleDescription(QStringLiteral("Thank you for using %1").arg(programTitle()));
     buildControls(supportMessage);
     bindCommands();
 }

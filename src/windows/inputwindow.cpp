@@ -1,5 +1,6 @@
 #include "inputwindow.h"
 
+#include "accessibility.h"
 #include "keyfilter.h"
 #include "platform/messagebox.h"
 #include "twips.h"
@@ -22,6 +23,8 @@ InputWindow::InputWindow(MessageBoxes &messageBoxes, QWidget *parent)
 {
     setColours(clientArea(), colour::maroon, Qt::white);
     setFont(fontFor(verdana(8.25)));
+    // Which window it is, for a screen reader: every window has the same title.
+    setAccessibleDescription(QStringLiteral("Enter your name and date of birth"));
     buildControls();
     fillDateLists();
     buildMenus();
@@ -91,7 +94,7 @@ void InputWindow::buildControls()
         caption->setBuddy(list);
         caption->hide();
         list->setAccessibleName(name);
-        list->setAccessibleDescription(QStringLiteral("Date Of Birth ") + name.toLower());
+        accessibility::reportCurrentItem(list);
     }
     firstNameEdit->setFocus();
 }

@@ -1,5 +1,6 @@
 #include "readingwindow.h"
 
+#include "accessibility.h"
 #include "core/signcatalogue.h"
 #include "twips.h"
 
@@ -86,6 +87,7 @@ void ReadingWindow::buildControls()
     buildSunSignPage(pageFrame(tabs, "Frame4", QStringLiteral("Sun Sign Profile")));
     buildFashionPage(pageFrame(tabs, "Frame3", QStringLiteral("Fashion Profile")));
     tabs->setCurrentIndex(0);
+    accessibility::switchTabsFromWindow(tabs);
 
     buildOffers(at(0, 6840, 8295, 735), Qt::black, at(120, 100, 6105, 615), {});
     backButton = button(offerPanel, "cmdBack", QStringLiteral("&Back"), at(6840, 240, 1215, 375), verdana(8.25, true));
@@ -159,6 +161,8 @@ void ReadingWindow::buildMenus()
 void ReadingWindow::showReading(const SignProfile &sign, const QPixmap &picture)
 {
     signName->setText(sign.name);
+    // Which window it is and whose reading, for a screen reader, as the window opens.
+    setAccessibleDescription(QStringLiteral("Your reading: ") + sign.name);
     element->setText(sign.element);
     luckyNumbers->setText(sign.luckyNumbers);
     luckyDay->setText(sign.luckyDay);

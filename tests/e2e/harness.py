@@ -166,6 +166,11 @@ def labels_of(node):
     return names
 
 
+def date_lists(program, part):
+    """The date lists labelled by part ("month", "day" or "year")."""
+    return program.nodes(lambda node: node.getRoleName() == "combo box" and part.capitalize() in labels_of(node))
+
+
 def check_announced_input_window(program):
     """The input window as a screen reader announces it: a window, each frame by its own
     caption, each date list by its label, and only the offer that is shown."""
@@ -174,9 +179,9 @@ def check_announced_input_window(program):
     for caption in ("Please Fill In The Below Details:", "Name", "Date Of Birth"):
         program.node(caption, "panel")
     for part in ("month", "day", "year"):
-        lists = program.nodes(lambda node: node.description == "Date Of Birth " + part)
-        check(len(lists) == 1 and part.capitalize() in labels_of(lists[0]),
-              f"the {part} list is labelled by {[labels_of(node) for node in lists]}")
+        lists = date_lists(program, part)
+        check(len(lists) == 1 and lists[0].description == lists[0].name,
+              f"the {part} list says {[(node.name, node.description) for node in lists]}")
     offers = program.nodes(lambda node: node.getRoleName() == "link" and showing(node)
                            and ("Co-brand" in node.name or "Home Business" in node.name))
     check(len(offers) == 1, f"the offers shown to a screen reader: {[node.name for node in offers]}")

@@ -10,7 +10,7 @@ import os
 import sys
 import time
 
-from harness import (Program, check, check_announced_input_window, describe, press, run_tests, showing,
+from harness import (Program, check, check_announced_input_window, date_lists, describe, press, run_tests, showing,
                      start_accessibility_bus, text_of, wait_for, window_of)
 
 
@@ -57,7 +57,7 @@ def test_session_without_x():
     # The lists offer no way to pick an item from outside; the date stays at the first
     # of each list, 1 January 1900.
     for description, shown in (("month", "January"), ("day", "1"), ("year", "1900")):
-        lists = program.nodes(lambda node: node.description == "Date Of Birth " + description)
+        lists = date_lists(program, description)
         check([node.name for node in lists] == [shown], f"the {description} list says {[n.name for n in lists]}")
     press(program.node("Get My Vestastra Reading", "push button"))
 

@@ -73,18 +73,21 @@ private Q_SLOTS:
     void dateListsSayWhichPartOfTheDateTheyHold()
     {
         InputWindow &input = program().inputWindow();
-        // On Linux a screen reader names a list by the labels it is labelled by.
-        const struct { const char *list; const char *label; const char *description; } lists[] = {
-            {"cboMonth", "Month", "Date Of Birth month"},
-            {"cboDate", "Day", "Date Of Birth day"},
-            {"cboYear", "Year", "Date Of Birth year"}};
+        // On Linux a screen reader names a list by the labels it is labelled by, and
+        // hears its current item through its description.
+        const struct { const char *list; const char *label; const char *first; const char *second; } lists[] = {
+            {"cboMonth", "Month", "January", "February"},
+            {"cboDate", "Day", "1", "2"},
+            {"cboYear", "Year", "1900", "1901"}};
         for (const auto &list : lists) {
             QAccessibleInterface *box = QAccessible::queryAccessibleInterface(control<QComboBox>(input, list.list));
             QStringList labels;
             for (const auto &[label, relation] : box->relations(QAccessible::Label))
                 labels << label->text(QAccessible::Name);
             QCOMPARE(labels, (QStringList{QLatin1String(list.label), QStringLiteral("Date Of Birth")}));
-            QCOMPARE(box->text(QAccessible::Description), QLatin1String(list.description));
+            QCOMPARE(box->text(QAccessible::Description), QLatin1String(list.first));
+            control<QComboBox>(input, list.list)->setCurrentIndex(1);
+            QCOMPARE(box->text(QAccessible::Description), QLatin1String(list.second));
         }
     }
 

@@ -1,0 +1,21 @@
+#pragma once
+
+class QApplication;
+class QComboBox;
+class QTabWidget;
+
+// What Qt 6.4 leaves unsaid to a screen reader, said by the program itself.
+namespace accessibility {
+
+// For the whole application: a panel without a caption is no frame of its own to a
+// screen reader, and a text box is spoken on its first visit too.
+void install(QApplication &app);
+
+// A drop-down list says its current item, and each new one, through its description.
+void reportCurrentItem(QComboBox *list);
+
+// Ctrl+Tab and Ctrl+PageDown (with Shift, Ctrl+PageUp: back) switch the tabs from
+// anywhere in the tabs' window, not only from their tab strip.
+void switchTabsFromWindow(QTabWidget *tabs);
+
+} // namespace accessibility
