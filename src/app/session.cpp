@@ -47,8 +47,6 @@ void Session::showReading(const Entries &entries)
     if (lastSign)
         window.showReading(signProfile(*lastSign), signPicture(*lastSign, window.devicePixelRatioF()));
     inputWindow().hide();
-    // The exit screen is built now, hidden, ready for the end of the session.
-    exitScreen().hide();
     window.show();
 }
 
@@ -57,7 +55,6 @@ void Session::goBack()
 {
     inputWindow().show();
     discard(reading.data());
-    exitScreen().hide();
 }
 
 void Session::leaveMainWindow(QWidget *window)
@@ -137,8 +134,9 @@ ReadingWindow &Session::readingWindow()
     return *reading;
 }
 
-// The exit screen's word of support is drawn once, when it is built: Back and later
-// readings keep it.
+// The exit screen is built when it first comes up, never hidden beforehand: a screen
+// reader keeps widgets built in a hidden window as "not showing" and skips them. Its
+// word of support is drawn then, once.
 ExitScreen &Session::exitScreen()
 {
     if (!exitWindow) {

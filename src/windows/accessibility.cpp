@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTabWidget>
@@ -70,6 +71,26 @@ void switchTabsFromWindow(QTabWidget *tabs)
         auto *shortcut = new QShortcut(key, tabs->window());
         QObject::connect(shortcut, &QShortcut::activated, tabs, [step, by = by] { step(by); });
     }
+}
+
+void refreshPagesAsShown(QTabWidget *tabs)
+{
+    // Qt 6.4 tells only "showing" as a page comes up, and the reader keeps "visible"
+    // unset from its first look. The page and its labels, given a new identity, are
+    // looked at afresh; the controls that take the focus keep theirs, and the reader
+    // its place.
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [tabs](int index) {
+        QWidget *page = tabs->widget(index);
+        QList<QWidget *> stale{page};
+        for (QLabel *label : page->findChildren<QLabel *>()) {
+            if (label->focusPolicy() == Qt::NoFocus)
+                stale << label;
+        }
+        for (QWidget *widget : stale) {
+            if (QAccessibleInterface *old = QAccessible::queryAccessibleInterface(widget))
+                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+        }
+    });
 }
 
 } // namespace accessibility

@@ -18,4 +18,8 @@ void reportCurrentItem(QComboBox *list);
 // anywhere in the tabs' window, not only from their tab strip.
 void switchTabsFromWindow(QTabWidget *tabs);
 
+// A screen reader keeps the controls of a page built hidden as not showing, and skips
+// them; they are told anew each time their page comes up.
+void refreshPagesAsShown(QTabWidget *tabs);
+
 } // namespace accessibility

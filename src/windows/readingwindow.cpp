@@ -88,6 +88,7 @@ void ReadingWindow::buildControls()
     buildFashionPage(pageFrame(tabs, "Frame3", QStringLiteral("Fashion Profile")));
     tabs->setCurrentIndex(0);
     accessibility::switchTabsFromWindow(tabs);
+    accessibility::refreshPagesAsShown(tabs);
 
     buildOffers(at(0, 6840, 8295, 735), Qt::black, at(120, 100, 6105, 615), {});
     backButton = button(offerPanel, "cmdBack", QStringLiteral("&Back"), at(6840, 240, 1215, 375), verdana(8.25, true));

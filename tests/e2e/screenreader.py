@@ -110,8 +110,12 @@ def press_keys(keys):
 
 # The path, one step a row: what the user does (keys), and what Orca must say before
 # the next step, each in this order somewhere in what it speaks. Flat review (the
-# keypad's 7, 8 and 9, with Insert for the top) reads what Tab does not reach.
+# keypad's 7, 8 and 9, with Insert for the top) reads what Tab does not reach. A tuple
+# stands for any one of its texts.
 FLAT_TOP, FLAT_NEXT = ["Insert+KP_Home"], ["KP_Page_Up"]
+# The exit screen's word of support is drawn at random from four.
+SUPPORT = ("Programs like this one can only be made", "Please visit", "is a free online discussion forum",
+           "needs your help")
 STEPS = [
     ("the program starts", [], ["Enter your name and date of birth", "First Name text"]),
     ("a first name typed", ["a", "n", "n"], []),
@@ -143,12 +147,15 @@ STEPS = [
     ("Ctrl+PageDown in the tab strip", ["ctrl+Next"], ["Sun Sign Profile page tab"]),
     ("Tab to a long text", ["Tab"], ["Positive Traits read only text", "You are magnetic"]),
     ("Ctrl+PageDown from the text", ["ctrl+Next"], ["Fashion Characteristics read only text", "Shopping"]),
+    ("flat review: the Fashion Profile", FLAT_TOP + FLAT_NEXT * 5,
+     ["Boldness", "You are always willing to try out any outrageous outfit."]),
     ("Ctrl+Shift+Tab from the text", ["ctrl+shift+Tab"], ["Positive Traits read only text", "You are magnetic"]),
     ("Ctrl+PageUp from the text", ["ctrl+Prior"], ["Fashion Characteristics read only text", "Shopping"]),
     ("Ctrl+PageUp again", ["ctrl+Prior"], ["Positive Traits read only text", "You are magnetic"]),
     ("Back", ["alt+b"], ["Enter your name and date of birth", "push button"]),
     ("Tab to Exit", ["Tab"], ["Exit push button"]),
     ("Exit", ["Return"], ["Thank you for using VL Vestastra", "Exit push button"]),
+    ("flat review: the support message", FLAT_TOP + FLAT_NEXT * 4, [SUPPORT]),
     ("Tab to the home page box", ["Tab"], ["Yes! Take me to", "check box"]),
     ("Tab to the picture", ["Tab"], ["VL Vestastra image"]),
     ("Tab to Your Name", ["Tab"], ["Refer A Friend panel", "Your Name text"]),
@@ -168,11 +175,13 @@ def heard_in_order(spoken, expected):
     """Whether each expected text comes, in order, within what was spoken."""
     heard = " | ".join(spoken)
     position = 0
-    for text in expected:
-        found = heard.find(text, position)
-        if found < 0:
+    for texts in expected:
+        found = [(at, text) for text in (texts if isinstance(texts, tuple) else (texts,))
+                 for at in [heard.find(text, position)] if at >= 0]
+        if not found:
             return False
-        position = found + len(text)
+        at, text = min(found)
+        position = at + len(text)
     return True
 
 
@@ -225,6 +234,8 @@ def main():
     finally:
         if program:
             program.kill()
+            if failed:
+                print("\n".join(["The program's errors:"] + program.stderr_lines()[-20:]))
         reader.stop()
         if failed or RECORD:
             # Orca's whole log, for whoever looks into a failure.
