@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
@@ -57,6 +58,11 @@ void reportCurrentItem(QComboBox *list)
 {
     list->setAccessibleDescription(list->currentText());
     QObject::connect(list, &QComboBox::currentTextChanged, list, &QWidget::setAccessibleDescription);
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int row) {
+        QAccessibleEvent focus(list->view(), QAccessible::Focus);
+        focus.setChild(row);
+        QAccessible::updateAccessibility(&focus);
+    });
 }
 
 void switchTabsFromWindow(QTabWidget *tabs)

@@ -11,7 +11,7 @@ namespace accessibility {
 // screen reader, and a text box is spoken on its first visit too.
 void install(QApplication &app);
 
-// A drop-down list says its current item, and each new one, through its description.
+// A drop-down list says its current item through its description; Up or Down focuses the new one in its list.
 void reportCurrentItem(QComboBox *list);
 
 // Ctrl+Tab and Ctrl+PageDown (with Shift, Ctrl+PageUp: back) switch the tabs from
