@@ -7,11 +7,9 @@ void openPage(const Platform &platform, QWidget *owner, WebPage page)
     openAddress(platform, owner, pageAddress(page));
 }
 
-bool openAddress(const Platform &platform, QWidget *owner, const QString &address)
+void openAddress(const Platform &platform, QWidget *owner, const QString &address)
 {
-    if (platform.desktop.openAddress(address))
-        return true;
-    platform.messages.showMessage(owner, QStringLiteral("The page could not be opened in your web browser."),
-                                  MessageIcon::Critical);
-    return false;
+    if (!platform.desktop.openAddress(address))
+        platform.messages.showMessage(owner, QStringLiteral("The page could not be opened in your web browser."),
+                                      MessageIcon::Critical);
 }

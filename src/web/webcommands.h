@@ -9,5 +9,5 @@ class QWidget;
 // user is told in a message box on the owner's window (none before any window is up).
 void openPage(const Platform &platform, QWidget *owner, WebPage page);
 
-// Opens an address as a page is opened, telling the user when it cannot; false then.
-bool openAddress(const Platform &platform, QWidget *owner, const QString &address);
+// Opens an address as a page is opened, telling the user when it cannot.
+void openAddress(const Platform &platform, QWidget *owner, const QString &address);
