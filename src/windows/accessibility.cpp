@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFocusEvent>
+#include <QFontMetrics>
 #include <QApplication>
 #include <QComboBox>
 #include <QAbstractItemView>
@@ -14,21 +16,147 @@ namespace accessibility {
 
 namespace {
 
+// A one-line text box as Qt 6.4 tells it, but for its text attributes: Qt tells an
+// empty run at every offset, and a screen reader speaking a box's text or selection
+// by those runs leaves out its last character ("LEE" heard as "LE").
+class LineEditAccessible : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface
+{
+public:
+    explicit LineEditAccessible(QLineEdit *box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = box()->isReadOnly();
+        state.editable = !box()->isReadOnly();
+        state.passwordEdit = box()->echoMode() != QLineEdit::Normal;
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box()->displayText();
+        QString text = QAccessibleWidget::text(t);
+        if (text.isEmpty() && t == QAccessible::Description)
+            text = box()->placeholderText();
+        return text;
+    }
+
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value && !box()->isReadOnly())
+            box()->setText(text);
+        else
+            QAccessibleWidget::setText(t, text);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return box()->displayText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(box()->displayText().size()); }
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        // One run, without attributes, over the whole text.
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *startOffset = box()->selectionStart();
+            *endOffset = box()->selectionEnd();
+        }
+    }
+    void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            box()->deselect();
+    }
+    void setSelection(int index, int startOffset, int endOffset) override
+    {
+        if (index == 0)
+            box()->setSelection(startOffset, endOffset - startOffset);
+    }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+
+    // Measured from the caret, the one place of the text the box tells.
+    QRect characterRect(int offset) const override
+    {
+        const QString shown = box()->displayText();
+        if (offset < 0 || offset >= shown.size())
+            return {};
+        const QFontMetrics metrics(box()->font());
+        const QRect caret = box()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int x = caret.center().x() - metrics.horizontalAdvance(shown.left(box()->cursorPosition()))
+                      + metrics.horizontalAdvance(shown.left(offset));
+        const QRect character(x, caret.top(), metrics.horizontalAdvance(shown.at(offset)), caret.height());
+        return character.translated(box()->mapToGlobal(QPoint(0, 0)));
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int startIndex, int endIndex) override
+    {
+        box()->setCursorPosition(endIndex);
+        box()->setCursorPosition(startIndex);
+    }
+
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int startOffset, int endOffset, const QString &text) override
+    {
+        if (!box()->isReadOnly())
+            box()->setText(box()->text().replace(startOffset, endOffset - startOffset, text));
+    }
+
+private:
+    QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
+};
+
 // Qt announces a plain frame and a stack of pages as a "frame" and a "layered pane",
 // which a screen reader speaks, unnamed, before each control in them, or takes for
 // the window. As a grouping they are passed over in silence.
-QAccessibleInterface *groupingFor(const QString &className, QObject *object)
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
-    if (className != QLatin1String("QFrame") && className != QLatin1String("QStackedWidget"))
-        return nullptr;
     auto *widget = qobject_cast<QWidget *>(object);
-    return widget ? new QAccessibleWidget(widget, QAccessible::Grouping) : nullptr;
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("QLineEdit"))
+        return new LineEditAccessible(static_cast<QLineEdit *>(widget));
+    if (className == QLatin1String("QFrame") || className == QLatin1String("QStackedWidget"))
+        return new QAccessibleWidget(widget, QAccessible::Grouping);
+    return nullptr;
 }
 
-// Qt reports the caret of a text box the first time it moves, which on the first visit
-// comes before the focus, and a screen reader then takes the visit for a silent one.
-// Moved home as the box is shown, its caret does not move on the first visit.
-class CaretReporter : public QObject
+// How a text box's arrival reaches a screen reader. Qt reports the caret of a box the
+// first time it moves, which on the first visit comes before the focus, and a screen
+// reader then takes the visit for a silent one: moved home as the box is shown, its
+// caret does not move on the first visit. A box holding text selects it all when Tab
+// or its shortcut brings the focus, and Qt tells that selection before the focus: a
+// screen reader speaks the selection, then the box with its selection again. The box
+// here takes the focus as from anywhere else, and selects its text once it holds the focus.
+class TextBoxArrival : public QObject
 {
     Q_OBJECT
 
@@ -38,11 +166,28 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() != QEvent::Show && event->type() != QEvent::FocusIn)
+            return false;
+        auto *box = qobject_cast<QLineEdit *>(watched);
+        if (!box)
+            return false;
         if (event->type() == QEvent::Show) {
-            if (auto *box = qobject_cast<QLineEdit *>(watched); box && box->text().isEmpty())
+            if (box->text().isEmpty())
                 box->home(false);
+            return false;
         }
-        return false;
+        if (box->text().isEmpty() || box->hasSelectedText())
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason)
+            return false;
+        QFocusEvent arrival(QEvent::FocusIn, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(box, &arrival);
+        QMetaObject::invokeMethod(box, [box] {
+            if (box->hasFocus())
+                box->selectAll();
+        }, Qt::QueuedConnection);
+        return true;
     }
 };
 
@@ -50,8 +195,8 @@ protected:
 
 void install(QApplication &app)
 {
-    QAccessible::installFactory(groupingFor);
-    app.installEventFilter(new CaretReporter(&app));
+    QAccessible::installFactory(accessibleFor);
+    app.installEventFilter(new TextBoxArrival(&app));
 }
 
 void reportCurrentItem(QComboBox *list)

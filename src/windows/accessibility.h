@@ -8,7 +8,8 @@ class QTabWidget;
 namespace accessibility {
 
 // For the whole application: a panel without a caption is no frame of its own to a
-// screen reader, and a text box is spoken on its first visit too.
+// screen reader, and a text box is spoken on its first visit too, and once, its text
+// whole, when it holds text.
 void install(QApplication &app);
 
 // A drop-down list says its current item through its description; Up or Down focuses the new one in its list.

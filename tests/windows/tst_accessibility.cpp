@@ -1,5 +1,6 @@
 #include "support/testsupport.h"
 #include "windows/aboutwindow.h"
+#include "windows/accessibility.h"
 #include "windows/exitscreen.h"
 #include "windows/inputwindow.h"
 #include "windows/readingwindow.h"
@@ -23,6 +24,8 @@ class TestAccessibility : public WindowTest
     }
 
 private Q_SLOTS:
+    void initTestCase() { accessibility::install(*qApp); }
+
     void init()
     {
         WindowTest::init();
@@ -182,6 +185,73 @@ private Q_SLOTS:
         QSignalSpy pressed(button, &QAbstractButton::clicked);
         QTest::keyClick(button, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(pressed.count(), 1);
+    }
+
+    // A screen reader speaks what it is told in order. The box's arrival is told as it
+    // takes the focus, its selection only after: the selection must not come first.
+    void aBoxHoldingTextIsSelectedOnlyOnceArrived_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Tab") << QStringLiteral("txtFirstName") << int(Qt::Key_Tab);
+        QTest::newRow("Shift+Tab") << QStringLiteral("txtLastName") << int(Qt::Key_Backtab);
+    }
+
+    void aBoxHoldingTextIsSelectedOnlyOnceArrived()
+    {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        InputWindow &input = program().inputWindow();
+        QApplication::setActiveWindow(&input);
+        QVERIFY(QTest::qWaitForWindowActive(&input));
+        auto *box = control<QLineEdit>(input, "txtMiddleName");
+        box->setText(QStringLiteral("LEE"));
+        control<QLineEdit>(input, qPrintable(from))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->selectedText(), QString());
+        QTRY_COMPARE(box->selectedText(), QStringLiteral("LEE"));
+        QCOMPARE(box->text(), QStringLiteral("LEE"));
+    }
+
+    // A screen reader cuts what it speaks of a box into runs of like attributes.
+    void aBoxTellsWhereEachCharacterIs_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short") << QStringLiteral("LEE");
+        QTest::newRow("wider than the box") << QStringLiteral("Wolfeschlegelsteinhausenbergerdorff");
+    }
+
+    void aBoxTellsWhereEachCharacterIs()
+    {
+        QFETCH(QString, text);
+        InputWindow &input = program().inputWindow();
+        input.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&input));
+        auto *box = control<QLineEdit>(input, "txtLastName");
+        box->setText(text);
+        box->repaint(); // A box scrolls to its caret as it is drawn.
+        QAccessibleTextInterface *boxText = QAccessible::queryAccessibleInterface(box)->textInterface();
+        QVERIFY(boxText);
+        QCOMPARE(boxText->text(0, boxText->characterCount()), text);
+        const QRect inside(box->mapToGlobal(QPoint(0, 0)), box->size());
+        int drawn = 0;
+        for (int offset = 0; offset < text.size(); ++offset) {
+            int start = -1;
+            int end = -1;
+            QCOMPARE(boxText->attributes(offset, &start, &end), QString());
+            QCOMPARE(std::pair(start, end), std::pair(0, int(text.size())));
+            const QRect character = boxText->characterRect(offset);
+            QVERIFY2(character.width() > 0, qPrintable(QString::number(offset)));
+            // Where it is drawn, if it is drawn: the box scrolls its text.
+            if (inside.contains(character)) {
+                ++drawn;
+                QCOMPARE(boxText->offsetAtPoint(character.center() - QPoint(character.width() / 4, 0)), offset);
+            }
+        }
+        // The box shows its end, where the caret is, and all of a short text.
+        QVERIFY(inside.contains(boxText->characterRect(int(text.size()) - 1)));
+        QVERIFY(drawn == text.size() || text.size() > 10);
     }
 
     void signPictureNamesItsSign()
