@@ -146,6 +146,8 @@ STEPS = [
     ("flat review: the sign and its numbers", FLAT_NEXT, ["Aquarius 1 and 7"]),
     ("flat review: headings", FLAT_NEXT, ["Element Lucky Day"]),
     ("flat review: element and day", FLAT_NEXT, ["Air Wednesday"]),
+    ("flat review: headings", FLAT_NEXT, ["Birthstone Compatibility"]),
+    ("flat review: birthstone and signs", FLAT_NEXT, ["Amethyst Taurus and Virgo"]),
     ("the Help menu", ["alt+h"], ["Online Help"]),
     ("About", ["a"], ["VL Vestastra 1.15 dialog", "Western zodiac", "OK push button"]),
     ("About closed", ["Escape"], ["Your reading: Aquarius", "Back push button"]),
@@ -181,6 +183,8 @@ STEPS = [
                                           "OK push button"]),
     ("the message closed", ["Return"], ["Thank you for using VL Vestastra", "Friend's Email Address text"]),
     ("Tab to Friend's Name", ["Tab"], ["Friend's Name text"]),
+    ("Tab to Your Message", ["Tab"], ["Your Message text"]),
+    ("Tab to the catalogue", ["Tab"], ["Download More Free Software panel", "See our free software catalogue link"]),
 ]
 # Never spoken: a panel without a name, which a screen reader takes for a window.
 UNNAMED = re.compile(r"^(frame|layered pane|panel|filler)\.?$")
