@@ -122,6 +122,8 @@ SUPPORT = ("Programs like this one can only be made", "Please visit", "is a free
 STEPS = [
     ("the program starts", [], ["Enter your name and date of birth", "First Name text"]),
     ("a first name typed", ["a", "n", "n"], []),
+    ("a digit in the name", ["1"], ["alert VL Vestastra", "Please Enter Only Alphabet", "OK push button"]),
+    ("the message closed", ["Return"], ["Enter your name and date of birth", "First Name text", "ANN"]),
     ("Tab to Middle Name", ["Tab"], ["Middle Name text"]),
     ("Tab to Last Name", ["Tab"], ["Last Name text"]),
     ("a last name typed", ["l", "e", "e"], []),
