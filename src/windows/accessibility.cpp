@@ -40,27 +40,13 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.readOnly = box()->isReadOnly();
         state.editable = !box()->isReadOnly();
-        state.passwordEdit = box()->echoMode() != QLineEdit::Normal;
         state.selectableText = true;
         return state;
     }
 
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value)
-            return box()->displayText();
-        QString text = QAccessibleWidget::text(t);
-        if (text.isEmpty() && t == QAccessible::Description)
-            text = box()->placeholderText();
-        return text;
-    }
-
-    void setText(QAccessible::Text t, const QString &text) override
-    {
-        if (t == QAccessible::Value && !box()->isReadOnly())
-            box()->setText(text);
-        else
-            QAccessibleWidget::setText(t, text);
+        return t == QAccessible::Value ? box()->displayText() : QAccessibleWidget::text(t);
     }
 
     QString text(int startOffset, int endOffset) const override
@@ -134,9 +120,9 @@ private:
     QLineEdit *box() const { return static_cast<QLineEdit *>(widget()); }
 };
 
-// Qt announces a plain frame and a stack of pages as a "frame" and a "layered pane",
-// which a screen reader speaks, unnamed, before each control in them, or takes for
-// the window. As a grouping they are passed over in silence.
+// One-line text boxes as above. Qt announces a plain frame and a stack of pages as a
+// "frame" and a "layered pane", which a screen reader speaks, unnamed, before each
+// control in them, or takes for the window. As a grouping they are passed over in silence.
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);

@@ -31,10 +31,6 @@ QAccessibleInterface *accessibleWindows(const QString &, QObject *object)
     return window && window->isWindow() ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
 }
 
-} // namespace
-
-namespace {
-
 // The program's icon, each size decoded when first asked for: the platforms that show
 // no window icon (Wayland's, the offscreen one) never pay for decoding it.
 class ProgramIconEngine : public QIconEngine
