@@ -372,102 +372,82 @@ private Q_SLOTS:
             QVERIFY(QFile::exists(at + QLatin1String("/kept")));
     }
 
-    // One copy per user whatever the folders: the guard needs none of them.
-    void oneCopyWhateverTheFolders_data()
+    // One copy per user whatever the folders, which the guard needs none of, and
+    // whether each copy was started in a session with a runtime folder or without one.
+    void oneCopyPerUserWhateverTheFolders_data()
     {
-        // Folders inside the test's own; "file" is a plain file, "readonly" a folder
-        // without write permission, "foreign" one of another user; an empty runtime
-        // folder means none is set.
-        QTest::addColumn<QString>("runtime");
-        QTest::addColumn<QString>("temp");
-        QTest::addColumn<QString>("cache");
-        QTest::newRow("runtime and cache folders are files") << "file" << "file" << "file";
-        QTest::newRow("runtime folder missing, cache folder a file") << "missing/runtime" << "file" << "file/cache";
-        QTest::newRow("runtime and cache folders not writable") << "readonly" << "readonly" << "readonly";
-        QTest::newRow("no runtime folder, cache folder cannot be made") << "" << "file" << "file/cache";
-        QTest::newRow("no runtime folder, cache folder not writable") << "" << "readonly" << "readonly";
-        QTest::newRow("no runtime folder, cache folder missing") << "" << "tmp" << "missing/cache";
-        QTest::newRow("no runtime folder, cache folder of another user") << "" << "tmp" << "foreign";
-    }
-
-    void oneCopyWhateverTheFolders()
-    {
-        QFETCH(QString, runtime);
-        QFETCH(QString, temp);
-        QFETCH(QString, cache);
-        Folders folders;
-        QVERIFY(leaveFile(folders.path(QStringLiteral("file")), {}, 0));
-        QVERIFY(QDir(folders.root.path()).mkdir(QStringLiteral("readonly"), QFile::ReadOwner | QFile::ExeOwner));
-        QVERIFY(Folders::own(folders.path(QStringLiteral("readonly"))));
-        QVERIFY(QDir(folders.root.path()).mkdir(QStringLiteral("foreign"), QFile::ReadOwner | QFile::WriteOwner
-                                                    | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-        QProcessEnvironment environment = folders.environment();
-        if (runtime.isEmpty())
-            environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        else
-            environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folders.path(runtime));
-        environment.insert(QStringLiteral("TMPDIR"), folders.path(temp));
-        environment.insert(QStringLiteral("XDG_CACHE_HOME"), folders.path(cache));
-        Probe first(folders, environment);
-        QCOMPARE(first.answer(), primary);
-        Probe second(folders, environment);
-        QCOMPARE(second.answer(), secondary);
-        QVERIFY(first.release());
-        QVERIFY(second.finished());
-    }
-
-    // One copy per user, whether it was started in a session with a runtime folder or
-    // without one, and whatever its temporary folder.
-    void copiesOfOneUserShareALock_data()
-    {
-        // "set", "unset", set but "empty" or "relative", or set to an "other" folder
+        // Folders inside the test's own: "file" is a plain file, "readonly" a folder
+        // without write permission, "foreign" one of another user. A runtime folder may
+        // also be "unset", or set but "empty" or "relative".
         QTest::addColumn<QString>("firstRuntime");
         QTest::addColumn<QString>("secondRuntime");
-        QTest::addColumn<bool>("otherTemp");
-        QTest::newRow("both in the session") << "set" << "set" << false;
-        QTest::newRow("both in the session, other temporary folders") << "set" << "set" << true;
-        QTest::newRow("in the session, then without one") << "set" << "unset" << false;
-        QTest::newRow("without a session, then in one") << "unset" << "set" << false;
-        QTest::newRow("both without a session") << "unset" << "unset" << false;
-        QTest::newRow("two sessions") << "set" << "other" << false;
-        QTest::newRow("runtime folder empty, then in the session") << "empty" << "set" << false;
-        QTest::newRow("in the session, then runtime folder relative") << "set" << "relative" << false;
+        QTest::addColumn<QString>("firstTemp");
+        QTest::addColumn<QString>("secondTemp");
+        QTest::addColumn<QString>("cache");
+        const auto row = [](const char *name, const char *firstRuntime, const char *secondRuntime,
+                            const char *firstTemp, const char *secondTemp, const char *cache) {
+            QTest::newRow(name) << QString::fromLatin1(firstRuntime) << QString::fromLatin1(secondRuntime)
+                                << QString::fromLatin1(firstTemp) << QString::fromLatin1(secondTemp)
+                                << QString::fromLatin1(cache);
+        };
+        row("runtime and cache folders are files", "file", "file", "file", "file", "file");
+        row("runtime folder missing, cache folder a file", "missing/runtime", "missing/runtime", "file", "file",
+            "file/cache");
+        row("runtime and cache folders not writable", "readonly", "readonly", "readonly", "readonly", "readonly");
+        row("no runtime folder, cache folder cannot be made", "unset", "unset", "file", "file", "file/cache");
+        row("no runtime folder, cache folder not writable", "unset", "unset", "readonly", "readonly", "readonly");
+        row("no runtime folder, cache folder missing", "unset", "unset", "tmp", "tmp", "missing/cache");
+        row("no runtime folder, cache folder of another user", "unset", "unset", "tmp", "tmp", "foreign");
+        row("both in the session", "runtime", "runtime", "tmp", "tmp", "cache");
+        row("both in the session, other temporary folders", "runtime", "runtime", "tmp", "othertmp", "cache");
+        row("in the session, then without one", "runtime", "unset", "tmp", "tmp", "cache");
+        row("without a session, then in one", "unset", "runtime", "tmp", "tmp", "cache");
+        row("two sessions", "runtime", "otherruntime", "tmp", "tmp", "cache");
+        row("runtime folder empty, then in the session", "empty", "runtime", "tmp", "tmp", "cache");
+        row("in the session, then runtime folder relative", "runtime", "relative", "tmp", "tmp", "cache");
     }
 
-    void copiesOfOneUserShareALock()
+    void oneCopyPerUserWhateverTheFolders()
     {
         QFETCH(QString, firstRuntime);
         QFETCH(QString, secondRuntime);
-        QFETCH(bool, otherTemp);
+        QFETCH(QString, firstTemp);
+        QFETCH(QString, secondTemp);
+        QFETCH(QString, cache);
         Folders folders;
-        QDir(folders.root.path()).mkdir(QStringLiteral("otherruntime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QDir(folders.root.path()).mkdir(QStringLiteral("othertmp"));
-        QVERIFY(Folders::own(folders.path(QStringLiteral("otherruntime")))
-                && Folders::own(folders.path(QStringLiteral("othertmp"))));
-        const auto environment = [&](const QString &runtime) {
-            QProcessEnvironment withRuntime = folders.environment();
+        const QDir root(folders.root.path());
+        QVERIFY(leaveFile(folders.path(QStringLiteral("file")), {}, 0));
+        QVERIFY(root.mkdir(QStringLiteral("readonly"), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(root.mkdir(QStringLiteral("foreign"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                         | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(root.mkdir(QStringLiteral("otherruntime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(root.mkdir(QStringLiteral("othertmp")));
+        for (const char *owned : {"readonly", "otherruntime", "othertmp"})
+            QVERIFY(Folders::own(folders.path(QLatin1String(owned))));
+        const auto environment = [&](const QString &runtime, const QString &temp) {
+            QProcessEnvironment chosen = folders.environment();
             const QString variable = QStringLiteral("XDG_RUNTIME_DIR");
             if (runtime == QLatin1String("unset"))
-                withRuntime.remove(variable);
+                chosen.remove(variable);
             else if (runtime == QLatin1String("empty"))
-                withRuntime.insert(variable, QString());
+                chosen.insert(variable, QString());
             else if (runtime == QLatin1String("relative"))
-                withRuntime.insert(variable, QStringLiteral("runtime"));
-            else if (runtime == QLatin1String("other"))
-                withRuntime.insert(variable, folders.path(QStringLiteral("otherruntime")));
-            return withRuntime;
+                chosen.insert(variable, QStringLiteral("runtime"));
+            else
+                chosen.insert(variable, folders.path(runtime));
+            chosen.insert(QStringLiteral("TMPDIR"), folders.path(temp));
+            chosen.insert(QStringLiteral("XDG_CACHE_HOME"), folders.path(cache));
+            return chosen;
         };
-        Probe first(folders, environment(firstRuntime));
+        Probe first(folders, environment(firstRuntime, firstTemp));
         QCOMPARE(first.answer(), primary);
-        QProcessEnvironment second = environment(secondRuntime);
-        if (otherTemp)
-            second.insert(QStringLiteral("TMPDIR"), folders.path(QStringLiteral("othertmp")));
-        Probe refused(folders, second);
-        QCOMPARE(refused.answer(), secondary);
+        Probe second(folders, environment(secondRuntime, secondTemp));
+        QCOMPARE(second.answer(), secondary);
         QVERIFY(first.release());
+        QVERIFY(second.finished());
         // Qt would warn about a missing runtime folder; the guard does not ask it then.
         QCOMPARE(first.process.readAllStandardError(), QByteArray());
-        QCOMPARE(refused.process.readAllStandardError(), QByteArray());
+        QCOMPARE(second.process.readAllStandardError(), QByteArray());
     }
 
     // Named after the application as it is, the user and the home; an application
